@@ -1,0 +1,72 @@
+#include "cli/command_line.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "core/radio/image_layout.h"
+
+namespace rpx::cli {
+
+const std::string* CommandLine::Value(const std::string& name) const {
+    const auto it = values.find(name);
+    return it == values.end() ? nullptr : &it->second;
+}
+
+bool ParseCommandLine(const std::vector<std::string>& words, const std::set<std::string>& flagOptions,
+                      const std::set<std::string>& valueOptions, CommandLine& result, std::string& error) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.rfind("--", 0) != 0 || word.size() == 2) {
+            if (result.command.empty())
+                result.command = word;
+            else
+                result.args.push_back(word);
+            continue;
+        }
+        const std::string name = word.substr(2);
+        if (flagOptions.count(name) != 0) {
+            result.flags.insert(name);
+        } else if (valueOptions.count(name) != 0) {
+            if (i + 1 == words.size()) {
+                error = "option --" + name + " needs a value";
+                return false;
+            }
+            result.values[name] = words[++i];
+        } else {
+            error = "unknown option --" + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+bool ParseNumber(const std::string& text, int base, unsigned long max, unsigned long& value) {
+    if (text.empty() || text[0] == '-' || text[0] == '+' || text[0] == ' ')
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long parsed = std::strtoul(text.c_str(), &end, base);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || parsed > max)
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace
+
+bool ParseHex(const std::string& text, unsigned long max, unsigned long& value) {
+    const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    return ParseNumber(prefixed ? text.substr(2) : text, 16, max, value);
+}
+
+bool ParseDecimal(const std::string& text, unsigned long max, unsigned long& value) {
+    return ParseNumber(text, 10, max, value);
+}
+
+bool ParseChannelRow(const std::string& text, unsigned long& row) {
+    return ParseDecimal(text, layout::kChannelCount, row) && row >= 1;
+}
+
+} // namespace rpx::cli

@@ -1,0 +1,37 @@
+#include "cli/commands.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace rpx::cli {
+
+namespace {
+
+constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
+
+const std::vector<Command> kCommands = {
+    {"new", "FILE [--model MDL1A|MDL1B|MDL2A|MDL2B] [--code 0xNN]", "write a data file holding a new image", 1, 1,
+     {"model", "code"}, RunNew},
+    {"info", "FILE", "print the main window title for a data file", 1, 1, {}, RunInfo},
+    {"show", "FILE", "print the channel rows and the test frequencies", 1, 1, {}, RunShow},
+    {"set", "FILE CH FIELD=VALUE...", "edit cells of channel row CH (rx, tx, decode, encode, power, wide, scan, option)",
+     3, kAny, {}, RunSet},
+    {"row", "FILE insert|delete CH", "insert an empty channel at row CH or delete row CH", 3, 3, {}, RunRow},
+    {"copy", "FILE FROM TO", "copy channel FROM onto channel TO", 3, 3, {}, RunCopy},
+    {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does", 2,
+     2, {"freq"}, RunModel},
+    {"hex", "FILE [OFFSET [LENGTH]]", "print image bytes (OFFSET hexadecimal, LENGTH decimal)", 1, 3, {}, RunHex},
+    {"poke", "FILE OFFSET BYTE...", "write image bytes (hexadecimal) like the memory map", 3, kAny, {}, RunPoke},
+};
+
+} // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(const std::string& name) {
+    const auto it = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return name == c.name; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+} // namespace rpx::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <set>
+#include <span>
+#include <string>
+
+#include "cli/cli_context.h"
+
+namespace rpx::cli {
+
+struct Command {
+    const char* name;
+    const char* usage; // the arguments and options after the command name
+    const char* summary;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    std::set<std::string> valueOptions;
+    int (*run)(const CliContext&);
+};
+
+// Every command of the tool, in the order the help lists them.
+std::span<const Command> Commands();
+const Command* FindCommand(const std::string& name);
+
+int RunNew(const CliContext& context);
+int RunInfo(const CliContext& context);
+int RunShow(const CliContext& context);
+int RunSet(const CliContext& context);
+int RunRow(const CliContext& context);
+int RunCopy(const CliContext& context);
+int RunModel(const CliContext& context);
+int RunHex(const CliContext& context);
+int RunPoke(const CliContext& context);
+
+} // namespace rpx::cli

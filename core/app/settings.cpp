@@ -1,0 +1,39 @@
+#include "core/app/settings.h"
+
+#include <charconv>
+
+namespace rpx {
+
+AppSettings ReadSettings(const SettingsStore& store) {
+    AppSettings settings;
+    if (const auto port = store.Value(std::string(kComPortKey))) {
+        int value = 0;
+        const auto [end, error] = std::from_chars(port->data(), port->data() + port->size(), value);
+        if (error == std::errc() && end == port->data() + port->size() && value >= 0 && value <= 255)
+            settings.comPort = static_cast<uint8_t>(value);
+    }
+    settings.model = store.Value(std::string(kModelKey)).value_or("");
+    settings.dataDirectory = store.Value(std::string(kDataDirectoryKey)).value_or("");
+    return settings;
+}
+
+void WriteSettings(SettingsStore& store, const AppSettings& settings) {
+    store.SetValue(std::string(kComPortKey), std::to_string(settings.comPort));
+    store.SetValue(std::string(kModelKey), settings.model);
+    store.SetValue(std::string(kDataDirectoryKey), settings.dataDirectory);
+}
+
+std::string ModelSettingFromImage(const RadioImage& image) {
+    std::string model;
+    for (std::size_t i = 0; i < RadioImage::kModelIdentityLength; ++i) {
+        const uint8_t b = image.Byte(RadioImage::kModelString + i);
+        if (b == 0)
+            break;
+        model += static_cast<char>(b);
+    }
+    return model;
+}
+
+bool IsExtendedModePhrase(std::string_view rawCommandLine) { return rawCommandLine == "Service Facilities"; }
+
+} // namespace rpx

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "core/app/notifier.h"
+#include "core/app/session.h"
+#include "core/radio/data_file.h"
+
+namespace rpx {
+
+// The File commands over the session's image, without their file dialogs: the window shows the
+// dialogs and passes the chosen path, the command line passes paths directly. Every refusal and
+// failure is reported through the Notifier and leaves the session as it was.
+class Document {
+public:
+    Document(Session& session, Notifier& notifier) : m_session(session), m_notifier(notifier) {}
+
+    // After the user confirms: a new image that keeps the model identity, untitled, trunking mode
+    // off. False when the user declines.
+    bool FileNew();
+    // Replaces the image by the data file at path and makes it the current file. Refused: files
+    // that cannot be read, are not data files, or enable hidden functions outside extended mode.
+    bool FileOpen(const std::filesystem::path& path);
+    // Writes the image to the title file part in the data directory (after asking before an
+    // overwrite), or to the current folder when the data directory does not exist. Title and data
+    // directory stay. False when the user declines or the write fails.
+    bool FileSave();
+    // Writes the image to path and makes it the current file. Asking about an overwrite is the
+    // file dialog's task.
+    bool FileSaveAs(const std::filesystem::path& path);
+    // The open dialog's embedded-message preview of the selected path. Nothing (leave the preview
+    // as it is) when the path does not end in ".dat" in any letter case or cannot be read; both
+    // lines empty when the file is not a data file.
+    std::optional<MessagePreview> Preview(const std::filesystem::path& path) const;
+
+private:
+    bool Write(const std::filesystem::path& target);
+    void BecomeCurrentFile(const std::filesystem::path& path);
+
+    Session& m_session;
+    Notifier& m_notifier;
+};
+
+} // namespace rpx

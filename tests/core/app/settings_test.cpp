@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/app/settings.h"
+
+namespace rpx {
+namespace {
+
+class MapStore : public SettingsStore {
+public:
+    std::optional<std::string> Value(const std::string& key) const override {
+        const auto it = values.find(key);
+        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+    void SetValue(const std::string& key, const std::string& value) override { values[key] = value; }
+    std::map<std::string, std::string> values;
+};
+
+TEST(Settings, MissingOrBadValuesTakeTheirDefaults) {
+    const struct {
+        std::map<std::string, std::string> values;
+        uint8_t port;
+    } cases[] = {{{}, 1}, {{{"Backup/ComPort", "3"}}, 3}, {{{"Backup/ComPort", "300"}}, 1},
+                 {{{"Backup/ComPort", "x"}}, 1},  {{{"Backup/ComPort", "0"}}, 0}};
+    for (const auto& c : cases) {
+        MapStore store;
+        store.values = c.values;
+        const AppSettings settings = ReadSettings(store);
+        EXPECT_EQ(settings.comPort, c.port);
+        EXPECT_EQ(settings.model, "");
+        EXPECT_EQ(settings.dataDirectory, "");
+    }
+}
+
+TEST(Settings, RoundTripKeepsRawModelBytes) {
+    RadioImage image;
+    image.FillAll(0xFF);
+    image.SetModelString("MDL2A");
+    image.SetRangeCode(0x31);
+    image.SetByte(0x3C6, 0xBF);
+    AppSettings settings;
+    settings.comPort = 7;
+    settings.model = ModelSettingFromImage(image);
+    settings.dataDirectory = "/home/tech/radios";
+    EXPECT_EQ(settings.model, std::string("MDL2A1\xBF\xFF", 8));
+    MapStore store;
+    WriteSettings(store, settings);
+    const AppSettings back = ReadSettings(store);
+    EXPECT_EQ(back.comPort, 7);
+    EXPECT_EQ(back.model, settings.model);
+    EXPECT_EQ(back.dataDirectory, settings.dataDirectory);
+}
+
+TEST(Settings, ModelSettingStopsAtTheFirstZeroByte) {
+    RadioImage image;
+    image.FillAll(0);
+    image.SetModelString("MDL2A");
+    image.SetRangeCode(0x31);
+    EXPECT_EQ(ModelSettingFromImage(image), "MDL2A1");
+}
+
+TEST(Settings, ExtendedModeNeedsTheExactPhrase) {
+    EXPECT_TRUE(IsExtendedModePhrase("Service Facilities"));
+    for (const char* other : {"service facilities", "Service Facilities ", " Service Facilities",
+                              "\"Service Facilities\"", "Service  Facilities", "", "Service"})
+        EXPECT_FALSE(IsExtendedModePhrase(other)) << other;
+}
+
+} // namespace
+} // namespace rpx

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/text/language_table.h"
+
+namespace rpx::test {
+
+// The shipped language files, loaded once for tests that look at wording.
+const LanguageTable& ShippedTexts();
+// A table with no texts: every lookup gives the empty text. Enough where messages are checked by TextId.
+const LanguageTable& NoTexts();
+
+} // namespace rpx::test
