@@ -14,6 +14,7 @@ int RunRow(const CliContext& context) {
     if (!context.Open(args[0]))
         return kExitFailed;
     ChannelGridEditor grid(context.session, context.notifier);
+    grid.RefreshTrunkingRows();
     const int r = static_cast<int>(row);
     if (!(insert ? grid.InsertChannel(r) : grid.DeleteChannel(r))) {
         context.err << "row " << r << ": nothing to " << args[1]
@@ -32,6 +33,7 @@ int RunCopy(const CliContext& context) {
     if (!context.Open(args[0]))
         return kExitFailed;
     ChannelGridEditor grid(context.session, context.notifier);
+    grid.RefreshTrunkingRows();
     if (!grid.CanCopyFrom(static_cast<int>(from)) || !grid.CopyChannel(static_cast<int>(from), static_cast<int>(to))) {
         context.err << "channel " << from << " cannot be copied to " << to
                     << " (an empty, hidden, disabled or trunking row)\n";

@@ -61,6 +61,7 @@ int RunSet(const CliContext& context) {
         return kExitFailed;
 
     ChannelGridEditor grid(context.session, context.notifier);
+    grid.RefreshTrunkingRows();
     const int r = static_cast<int>(row);
     for (const Edit& edit : edits) {
         if (!grid.IsCellEnabled(r, edit.column) || !ApplyEdit(grid, r, edit)) {

@@ -42,6 +42,7 @@ int RunShow(const CliContext& context) {
         return kExitFailed;
     const LanguageTable& texts = context.notifier.Texts();
     ChannelGridEditor grid(context.session, context.notifier);
+    grid.RefreshTrunkingRows();
 
     std::vector<Row> channels{{"CH"}};
     for (TextId heading : kHeadings)

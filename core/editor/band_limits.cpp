@@ -4,7 +4,9 @@ namespace rpx {
 
 namespace {
 
-constexpr uint32_t Mhz(uint32_t mhz) { return mhz * 100000; }
+constexpr uint32_t Mhz(uint32_t mhz) {
+    return mhz * 100000;
+}
 
 constexpr uint32_t kLowRangeLow = Mhz(100);
 constexpr uint32_t kLowRangeHigh = Mhz(280);
@@ -50,7 +52,9 @@ BandLimits LimitsOf(const RadioImage& image) {
     return limits;
 }
 
-bool IsVhf(const RadioImage& image) { return LimitsOf(image).vhf; }
+bool IsVhf(const RadioImage& image) {
+    return LimitsOf(image).vhf;
+}
 
 ClampResult ClampToLimits(const BandLimits& limits, LimitSide side, int64_t units) {
     ClampResult result{units, false};

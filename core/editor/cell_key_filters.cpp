@@ -4,7 +4,9 @@ namespace rpx {
 
 namespace {
 
-bool IsDigit(char key) { return key >= '0' && key <= '9'; }
+bool IsDigit(char key) {
+    return key >= '0' && key <= '9';
+}
 
 // One key that passed a filter, applied at the end of the text.
 void Apply(std::string& text, char key, std::size_t limit) {
@@ -18,7 +20,9 @@ void Apply(std::string& text, char key, std::size_t limit) {
 
 } // namespace
 
-bool FrequencyEditAccepts(char key) { return IsDigit(key) || key == '.' || key == kBackspaceKey; }
+bool FrequencyEditAccepts(char key) {
+    return IsDigit(key) || key == '.' || key == kBackspaceKey;
+}
 
 std::optional<char> FilterToneKey(char key, std::string_view currentText) {
     switch (key) {

@@ -125,14 +125,21 @@ bool ChannelGridEditor::WarnIfOutOfBand(bool outOfBand, bool modified) {
     return true;
 }
 
-void ChannelGridEditor::CheckChannelReferences(int row) { rpx::CheckChannelReferences(m_session.image, m_notifier, row); }
+void ChannelGridEditor::CheckChannelReferences(int row) {
+    rpx::CheckChannelReferences(m_session.image, m_notifier, row);
+}
 
-FrequencyCommit ChannelGridEditor::CommitRxCell(int row, std::string_view text, bool modified) {
-    if (m_busy || !IsCellEnabled(row, GridColumn::Rx))
+FrequencyCommit ChannelGridEditor::CommitFrequencyCell(int row, Direction direction, std::string_view text,
+                                                       bool modified) {
+    const GridColumn column = direction == Direction::Rx ? GridColumn::Rx : GridColumn::Tx;
+    if (m_busy || !IsCellEnabled(row, column))
         return {};
     BusyScope busy(m_busy);
+    RadioImage& image = m_session.image;
+    const std::optional<FrequencyEntry> entry =
+        direction == Direction::Rx ? ParseRxFrequency(image, row, text) : ParseTxFrequency(image, row, text);
     FrequencyCommit commit;
-    if (const std::optional<FrequencyEntry> entry = ParseRxFrequency(m_session.image, row, text)) {
+    if (entry) {
         commit.stored = true;
         commit.warned = WarnIfOutOfBand(entry->outOfBand, modified);
     }
@@ -141,15 +148,12 @@ FrequencyCommit ChannelGridEditor::CommitRxCell(int row, std::string_view text, 
     return commit;
 }
 
+FrequencyCommit ChannelGridEditor::CommitRxCell(int row, std::string_view text, bool modified) {
+    return CommitFrequencyCell(row, Direction::Rx, text, modified);
+}
+
 FrequencyCommit ChannelGridEditor::CommitTxCell(int row, std::string_view text, bool modified) {
-    if (m_busy || !IsCellEnabled(row, GridColumn::Tx))
-        return {};
-    BusyScope busy(m_busy);
-    const FrequencyEntry entry = ParseTxFrequency(m_session.image, row, text);
-    const FrequencyCommit commit{true, WarnIfOutOfBand(entry.outOfBand, modified)};
-    CheckChannelReferences(row);
-    RefreshTrunkingRows();
-    return commit;
+    return CommitFrequencyCell(row, Direction::Tx, text, modified);
 }
 
 bool ChannelGridEditor::CommitToneCell(int row, Direction direction, std::string_view typedText) {

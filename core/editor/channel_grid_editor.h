@@ -84,6 +84,7 @@ private:
     class BusyScope;
 
     static void CheckRow(int row);
+    FrequencyCommit CommitFrequencyCell(int row, Direction direction, std::string_view text, bool modified);
     bool WarnIfOutOfBand(bool outOfBand, bool modified);
     void CheckChannelReferences(int row);
 

@@ -18,7 +18,9 @@ uint32_t NearestMultiple(uint32_t units, uint32_t spacing) {
     return units - lower <= upper - units ? lower : upper;
 }
 
-uint32_t Distance(uint32_t a, uint32_t b) { return a > b ? a - b : b - a; }
+uint32_t Distance(uint32_t a, uint32_t b) {
+    return a > b ? a - b : b - a;
+}
 
 void Consider(const Raster& raster, uint32_t units, RasterFit& best, uint32_t& bestDistance) {
     const uint32_t candidate = NearestMultiple(units, raster.units);

@@ -21,13 +21,15 @@ bool NamesEmptyChannel(const RadioImage& image, int channel) {
 void CheckChannelReferences(RadioImage& image, Notifier& notifier, int channel) {
     if (image.Byte(layout::kEmergencyChannel) == channel && NamesEmptyChannel(image, channel)) {
         image.SetByte(layout::kEmergencyChannel, 0);
-        notifier.Show(kEmergencyChannelReleased, kEmergencyCaption, MessageButtons::Ok, MessageIcon::Exclamation);
+        notifier.Show(kEmergencyChannelReleased, kEmergencyCaption, MessageButtons::Ok,
+                      MessageIcon::Exclamation);
     }
     // A Data Channel outside 1..8 names no record; it is left for the feature dialogs to judge.
     const int dataChannel = image.Byte(layout::kDataChannel);
     if (dataChannel != 0 && NamesEmptyChannel(image, dataChannel)) {
         image.SetByte(layout::kDataChannel, 0);
-        notifier.Show(kDataChannelReleased, kDataChannelCaption, MessageButtons::Ok, MessageIcon::Exclamation);
+        notifier.Show(kDataChannelReleased, kDataChannelCaption, MessageButtons::Ok,
+                      MessageIcon::Exclamation);
     }
 }
 

@@ -4,7 +4,9 @@
 
 namespace rpx {
 
-int LastRowOfGroup(int row) { return row <= kRowsPerGroup ? kRowsPerGroup : 2 * kRowsPerGroup; }
+int LastRowOfGroup(int row) {
+    return row <= kRowsPerGroup ? kRowsPerGroup : 2 * kRowsPerGroup;
+}
 
 void EraseRxFrequency(RadioImage& image, int channel) {
     ChannelRecord record(image, channel);

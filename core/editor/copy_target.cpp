@@ -19,6 +19,8 @@ CopyTarget CopyTarget::FromFields(std::string_view groupField, std::string_view 
     return {Corrected(groupField, kGroups), Corrected(channelField, kRowsPerGroup)};
 }
 
-int CopyTarget::Row() const { return (group - 1) * kRowsPerGroup + channel; }
+int CopyTarget::Row() const {
+    return (group - 1) * kRowsPerGroup + channel;
+}
 
 } // namespace rpx

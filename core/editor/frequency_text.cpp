@@ -15,7 +15,9 @@ namespace {
 constexpr std::size_t kMhzDigits = 3;
 constexpr uint32_t kTooHighMarker = 1000; // a leading number from here on reads as "9000"
 
-std::string WithDecimalPoint(std::string digits) { return digits.insert(kMhzDigits, "."); }
+std::string WithDecimalPoint(std::string digits) {
+    return digits.insert(kMhzDigits, ".");
+}
 
 // The typed text in 10 Hz units. A fourth character other than "." makes the text its leading
 // number (or "9000" from 1000 on); the digit count then says where the MHz end.

@@ -13,7 +13,9 @@ constexpr uint16_t kDcsMarker = 0x28;
 constexpr uint16_t kDcsInverted = 0x80;
 constexpr std::size_t kDcsTextLength = 5; // "D023N"
 
-bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool IsOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
 
 // The code of "Dddd...": the three characters after the "D". Non-octal characters make the text
 // unreadable rather than spill into the neighbouring digit.
@@ -31,7 +33,8 @@ ToneCode DcsOf(std::string_view text, bool inverted) {
 // Hertz of a text made of digits and "." only; std::nullopt for any other text. Independent of the
 // locale, so a decimal comma setting cannot change what a tone reads.
 std::optional<double> HertzOf(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); }))
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); }))
         return std::nullopt;
     double hertz = 0.0; // "." alone reads as 0
     if (std::from_chars(text.data(), text.data() + text.size(), hertz).ec == std::errc::result_out_of_range) {
@@ -45,7 +48,9 @@ std::optional<double> HertzOf(std::string_view text) {
 
 } // namespace
 
-ToneCode ToneCode::Ctcss(unsigned tenthsHz) { return ToneCode(static_cast<uint16_t>(tenthsHz)); }
+ToneCode ToneCode::Ctcss(unsigned tenthsHz) {
+    return ToneCode(static_cast<uint16_t>(tenthsHz));
+}
 
 ToneCode ToneCode::Dcs(unsigned code, bool inverted) {
     const unsigned high = kDcsMarker | (inverted ? kDcsInverted : 0u) | ((code >> 8) & 1u);

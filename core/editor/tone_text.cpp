@@ -4,7 +4,8 @@
 
 namespace rpx {
 
-std::string FormatTone(const RadioImage& image, int channel, Direction direction, const LanguageTable& texts) {
+std::string FormatTone(const RadioImage& image, int channel, Direction direction,
+                       const LanguageTable& texts) {
     const ConstChannelRecord record(image, channel);
     const bool hasFrequency = record.IsProgrammed() && record.HasFrequency(direction);
     const ToneCode tone = record.Tone(direction);

@@ -13,6 +13,8 @@ int ReservedTrunkingRows(const RadioImage& image) {
     return std::clamp<int>(image.Byte(layout::kTrunkingGroups), 1, kRowsPerGroup);
 }
 
-bool IsReservedRow(const RadioImage& image, int row) { return row >= 1 && row <= ReservedTrunkingRows(image); }
+bool IsReservedRow(const RadioImage& image, int row) {
+    return row >= 1 && row <= ReservedTrunkingRows(image);
+}
 
 } // namespace rpx
