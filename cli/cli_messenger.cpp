@@ -12,7 +12,10 @@ MessageAnswer CliMessenger::Show(const Message& message) {
     case MessageButtons::YesNo:
         return m_yes ? MessageAnswer::Yes : MessageAnswer::No;
     case MessageButtons::RetryCancel:
-        return MessageAnswer::Cancel;
+        if (m_retries == 0)
+            return MessageAnswer::Cancel;
+        --m_retries;
+        return MessageAnswer::Retry;
     }
     return MessageAnswer::Cancel;
 }

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 
@@ -16,24 +17,26 @@ bool ParseCommandLine(const std::vector<std::string>& words, const std::set<std:
                       const std::set<std::string>& valueOptions, CommandLine& result, std::string& error) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (word.rfind("--", 0) != 0 || word.size() == 2) {
+        const bool longOption = word.size() > 2 && word.rfind("--", 0) == 0;
+        const bool shortOption = word.size() == 2 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
+        if (!longOption && !shortOption) {
             if (result.command.empty())
                 result.command = word;
             else
                 result.args.push_back(word);
             continue;
         }
-        const std::string name = word.substr(2);
+        const std::string name = word.substr(longOption ? 2 : 1);
         if (flagOptions.count(name) != 0) {
             result.flags.insert(name);
         } else if (valueOptions.count(name) != 0) {
             if (i + 1 == words.size()) {
-                error = "option --" + name + " needs a value";
+                error = "option " + word + " needs a value";
                 return false;
             }
             result.values[name] = words[++i];
         } else {
-            error = "unknown option --" + name;
+            error = "unknown option " + word;
             return false;
         }
     }

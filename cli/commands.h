@@ -16,6 +16,7 @@ struct Command {
     std::size_t minArgs;
     std::size_t maxArgs;
     std::set<std::string> valueOptions;
+    bool usesRadio; // takes the link options and needs the Qt core application
     int (*run)(const CliContext&);
 };
 
@@ -32,5 +33,9 @@ int RunCopy(const CliContext& context);
 int RunModel(const CliContext& context);
 int RunHex(const CliContext& context);
 int RunPoke(const CliContext& context);
+int RunPorts(const CliContext& context);
+int RunRead(const CliContext& context);
+int RunWrite(const CliContext& context);
+int RunRadioInfo(const CliContext& context);
 
 } // namespace rpx::cli

@@ -1,5 +1,8 @@
 // rpx41c-cli: the program's data-file commands without a window.
+#include <QCoreApplication>
+
 #include <iostream>
+#include <memory>
 #include <vector>
 
 #include "cli/cli_messenger.h"
@@ -11,8 +14,12 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: rpx41c-cli COMMAND ARGS... [--yes] [--extended]\n"
-           "  --yes       answer OK or Yes to every question (otherwise Cancel or No)\n"
-           "  --extended  run in extended mode\n\ncommands:\n";
+           "  --yes            answer OK or Yes to every question (otherwise Cancel or No)\n"
+           "  --extended       run in extended mode\n"
+           "radio commands also take:\n"
+           "  --retries N      answer Retry to the first N communication errors, then Cancel\n"
+           "  --password TEXT  the radio's data password (else asked on a terminal)\n"
+           "  --trace FILE     log every byte sent and received, with times\n\ncommands:\n";
     for (const rpx::cli::Command& c : rpx::cli::Commands())
         out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
 }
@@ -48,7 +55,18 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    CliMessenger messenger(std::cerr, line.Has("yes"));
+    unsigned long retries = 0;
+    if (const std::string* text = line.Value("retries"); text != nullptr && !ParseDecimal(*text, 1000, retries)) {
+        std::cerr << "--retries takes a count from 0 to 1000\nusage: rpx41c-cli " << command->name << ' '
+                  << command->usage << '\n';
+        return kExitUsage;
+    }
+    // The serial devices need Qt's core application object.
+    std::unique_ptr<QCoreApplication> application;
+    if (command->usesRadio)
+        application = std::make_unique<QCoreApplication>(argc, argv);
+
+    CliMessenger messenger(std::cerr, line.Has("yes"), retries);
     LanguageTable texts;
     if (!LoadTexts(texts, messenger, LanguageDirectories(ProgramDirectory())))
         return kExitFailed;

@@ -12,6 +12,7 @@ namespace rpx {
 namespace txt {
 inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
 inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
+inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/radio_setup.h"
+
+namespace rpx::sim {
+
+// What the command line of rpx41c-sim asks for.
+struct SimOptions {
+    RadioSetup setup;      // its image is loaded from imagePath by the caller
+    std::string imagePath; // empty: a new image
+    std::string savePath;  // empty: nothing is saved
+    bool trace = false;    // hex log of the line to standard error
+    bool help = false;
+};
+
+// The options in args (program name excluded); nothing, with error set, for a usage error.
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
+// The usage text, one option a line.
+std::string SimUsage();
+
+} // namespace rpx::sim

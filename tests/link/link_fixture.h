@@ -1,0 +1,117 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/link/data_password_dialog.h"
+#include "core/link/radio_link.h"
+#include "core/link/serial_port.h"
+#include "core/link/tracing_device.h"
+#include "core/link/transfer_commands.h"
+#include "sim/virtual_radio.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/test_texts.h"
+
+namespace rpx::test {
+
+// Records the operation's windows; the password dialog is answered from a script (an empty
+// answer cancels it).
+class RecordingLinkUi : public LinkUi {
+public:
+    void ShowProgress(TextId title, int range) override {
+        progressTitle = title;
+        progressRange = range;
+        progressPosition = 0;
+    }
+    void SetProgress(int position) override { progressPosition = position; }
+    void CloseProgress() override {}
+    void ShowWaitWindow(TextId, TextId) override {}
+    void CloseWaitWindow() override {}
+    bool RunDataPasswordDialog(DataPasswordDialog& dialog) override {
+        ++passwordDialogs;
+        shownMessage = dialog.MessageLine1() + "|" + dialog.MessageLine2();
+        while (!passwords.empty()) {
+            const std::string typed = passwords.front();
+            passwords.pop_front();
+            if (typed.empty())
+                return false;
+            if (dialog.Ok(typed))
+                return true;
+        }
+        return false;
+    }
+
+    TextId progressTitle = 0;
+    int progressRange = 0;
+    int progressPosition = 0;
+    int passwordDialogs = 0;
+    std::string shownMessage;
+    std::deque<std::string> passwords;
+};
+
+// A program session talking to a simulated radio inside the process, with the settling sleeps cut.
+class LinkFixture : public ::testing::Test {
+protected:
+    static constexpr LinkTiming kFast{std::chrono::milliseconds(0), std::chrono::milliseconds(0),
+                                      std::chrono::milliseconds(300), std::chrono::milliseconds(0)};
+
+    void StartRadio(sim::RadioSetup setup) {
+        m_radio = std::make_unique<sim::VirtualRadio>(std::move(setup));
+        m_trace.str("");
+        m_tracing = std::make_unique<TracingDevice>(m_radio->Device(), m_trace);
+        m_port = std::make_unique<SerialPort>(*m_tracing, [](uint8_t) { return std::string("virtual"); });
+        m_link = std::make_unique<RadioLink>(*m_port, session, notifier, ui, kFast);
+        m_commands = std::make_unique<TransferCommands>(*m_link, session, notifier);
+    }
+
+    sim::SimulatedRadio& Radio() { return m_radio->Radio(); }
+    RadioLink& Link() { return *m_link; }
+    SerialPort& Port() { return *m_port; }
+    TransferCommands& Commands() { return *m_commands; }
+
+    // The requests the radio acted upon, acknowledgements left out, once it has taken in what was
+    // sent (it works on its own thread).
+    std::vector<sim::Bytes> RequestsWithoutAcks() {
+        WaitUntilRadioIsIdle();
+        std::vector<sim::Bytes> requests;
+        for (const sim::Bytes& r : Radio().Requests())
+            if (!(r.size() == 1 && r[0] == link::kAck))
+                requests.push_back(r);
+        return requests;
+    }
+
+    // Every byte the program sent since the radio started, in order.
+    sim::Bytes SentBytes() const;
+
+    void WaitUntilRadioIsIdle() {
+        for (int i = 0; i < 200 && Radio().Mode() != sim::RadioMode::Idle; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+
+    Session session;
+    ScriptedMessenger messenger;
+    Notifier notifier{messenger, NoTexts()};
+    RecordingLinkUi ui;
+
+private:
+    std::unique_ptr<sim::VirtualRadio> m_radio;
+    std::ostringstream m_trace;
+    std::unique_ptr<TracingDevice> m_tracing;
+    std::unique_ptr<SerialPort> m_port;
+    std::unique_ptr<RadioLink> m_link;
+    std::unique_ptr<TransferCommands> m_commands;
+};
+
+// Empty when the two request lists match, else where they first differ, in hex.
+std::string FirstDifference(const std::vector<sim::Bytes>& actual, const std::vector<sim::Bytes>& expected);
+
+// An image whose every byte tells its address apart, with a valid model identity.
+RadioImage PatternImage(const std::string& modelCode = "MDL2A1");
+
+} // namespace rpx::test
