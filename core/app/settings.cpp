@@ -14,6 +14,7 @@ AppSettings ReadSettings(const SettingsStore& store) {
     }
     settings.model = store.Value(std::string(kModelKey)).value_or("");
     settings.dataDirectory = store.Value(std::string(kDataDirectoryKey)).value_or("");
+    settings.devicePath = store.Value(std::string(kDevicePathKey)).value_or("");
     return settings;
 }
 
@@ -21,6 +22,7 @@ void WriteSettings(SettingsStore& store, const AppSettings& settings) {
     store.SetValue(std::string(kComPortKey), std::to_string(settings.comPort));
     store.SetValue(std::string(kModelKey), settings.model);
     store.SetValue(std::string(kDataDirectoryKey), settings.dataDirectory);
+    store.SetValue(std::string(kDevicePathKey), settings.devicePath);
 }
 
 std::string ModelSettingFromImage(const RadioImage& image) {
@@ -35,5 +37,19 @@ std::string ModelSettingFromImage(const RadioImage& image) {
 }
 
 bool IsExtendedModePhrase(std::string_view rawCommandLine) { return rawCommandLine == "Service Facilities"; }
+
+} // namespace rpx
+
+namespace rpx {
+
+std::string RawCommandLine(const std::vector<std::string>& arguments) {
+    std::string raw;
+    for (const std::string& argument : arguments) {
+        if (!raw.empty())
+            raw += ' ';
+        raw += argument.find_first_of(" \t") == std::string::npos ? argument : '"' + argument + '"';
+    }
+    return raw;
+}
 
 } // namespace rpx

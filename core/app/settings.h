@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/radio/radio_image.h"
 
@@ -23,11 +24,13 @@ struct AppSettings {
     uint8_t comPort = 1;       // n of "COM"n used for the radio
     std::string model;         // image bytes 0x3C0..0x3C7 up to the first zero byte, raw
     std::string dataDirectory; // empty: the program folder's "Data" folder
+    std::string devicePath;    // a device chosen by path instead of by number; empty: none
 };
 
 inline constexpr std::string_view kComPortKey = "Backup/ComPort";
 inline constexpr std::string_view kModelKey = "Backup/Model";
 inline constexpr std::string_view kDataDirectoryKey = "Backup/Directry";
+inline constexpr std::string_view kDevicePathKey = "Backup/Device";
 
 // Missing or unreadable values take their defaults.
 AppSettings ReadSettings(const SettingsStore& store);
@@ -38,5 +41,7 @@ std::string ModelSettingFromImage(const RadioImage& image);
 
 // Extended mode is on only when the whole raw command line is exactly this phrase.
 bool IsExtendedModePhrase(std::string_view rawCommandLine);
+// The command line as one text, the way a shell would show it: arguments holding blanks are quoted.
+std::string RawCommandLine(const std::vector<std::string>& arguments);
 
 } // namespace rpx

@@ -128,6 +128,7 @@ void RadioLink::EnterProgramMode() {
 }
 
 void RadioLink::ReadIdentification() {
+    m_radioRefused = false; // a refusal of an earlier operation does not speak for this one
     m_port.PurgeInput();
     m_port.WriteByte(link::kIdentify);
     WaitForBytes(kIdentificationSize);

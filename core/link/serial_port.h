@@ -26,6 +26,8 @@ public:
     int SetPortNumber(uint8_t number);
     // Uses this device instead of the one the port number maps to (empty: back to the number).
     void SetDevicePath(std::string path) { m_devicePath = std::move(path); }
+    // The device chosen by path, or empty when the port number decides.
+    const std::string& ChosenDevicePath() const { return m_devicePath; }
     std::string DevicePath() const;
 
     bool IsOpen() const { return m_isOpen; }

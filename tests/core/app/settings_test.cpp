@@ -69,3 +69,24 @@ TEST(Settings, ExtendedModeNeedsTheExactPhrase) {
 
 } // namespace
 } // namespace rpx
+
+namespace rpx {
+namespace {
+
+TEST(Settings, ExtendedModeFromTheArguments) {
+    const struct {
+        std::vector<std::string> arguments;
+        bool extended;
+    } cases[] = {
+        {{"Service", "Facilities"}, true},
+        {{"Service Facilities"}, false}, // quoted on the command line
+        {{"service", "facilities"}, false},
+        {{"Service", "Facilities", "x.dat"}, false},
+        {{}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsExtendedModePhrase(RawCommandLine(c.arguments)), c.extended) << RawCommandLine(c.arguments);
+}
+
+} // namespace
+} // namespace rpx
