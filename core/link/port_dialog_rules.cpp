@@ -1,22 +1,40 @@
 #include "core/link/port_dialog_rules.h"
 
+#include <utility>
+
 namespace rpx {
 
 PortDialogRules::PortDialogRules(SerialPort& radioPort)
-    : m_port(radioPort), m_choices{{3015001, {}, 1, {}},
-                                   {3015003, {}, 2, {}},
-                                   {3015005, {}, 3, {}},
-                                   {3015009, {}, 4, {}}} {}
+    : m_port(radioPort) {
+    for (const auto& [text, number] : {std::pair<TextId, uint8_t>{3015001, 1}, {3015003, 2}, {3015005, 3}, {3015009, 4}}) {
+        PortChoice choice;
+        choice.text = text;
+        choice.portNumber = number;
+        m_choices.push_back(choice);
+    }
+}
 
 void PortDialogRules::AddDeviceChoice(std::string label, std::string devicePath) {
-    m_choices.push_back({0, std::move(label), 0, std::move(devicePath)});
+    PortChoice choice;
+    choice.label = std::move(label);
+    choice.devicePath = std::move(devicePath);
+    m_choices.push_back(std::move(choice));
 }
 
 void PortDialogRules::Open() {
     m_selection = 0;
+    // A device chosen by path (the virtual radio, a typed path) is in force over the number.
+    const std::string& chosen = m_port.ChosenDevicePath();
     for (std::size_t i = 0; i < m_choices.size(); ++i) {
-        if (m_choices[i].portNumber != 0 && m_choices[i].portNumber == m_port.PortNumber())
+        const PortChoice& choice = m_choices[i];
+        const bool matches = chosen.empty() ? choice.portNumber != 0 && choice.portNumber == m_port.PortNumber()
+                                            : choice.devicePath == chosen;
+        if (matches)
             m_selection = static_cast<int>(i);
+    }
+    if (!chosen.empty() && m_choices[static_cast<std::size_t>(m_selection)].devicePath != chosen) {
+        AddDeviceChoice(chosen, chosen);
+        m_selection = static_cast<int>(m_choices.size() - 1);
     }
 }
 

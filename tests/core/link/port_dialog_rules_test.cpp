@@ -81,3 +81,31 @@ TEST_F(PortDialogRulesTest, DeviceChoiceUsesItsPathUntilANumberIsChosen) {
 
 } // namespace
 } // namespace rpx
+
+namespace rpx {
+namespace {
+
+TEST(PortDialogRulesDevicePath, ADeviceChosenByPathIsSelectedAgain) {
+    MemorySerialPair pair;
+    SerialPort port(pair.First(), [](uint8_t n) { return "/dev/ttyS" + std::to_string(n - 1); });
+    port.SetDevicePath("Virtual radio");
+    PortDialogRules rules(port);
+    rules.AddDeviceChoice("Virtual radio", "Virtual radio");
+    rules.Open();
+    EXPECT_EQ(rules.Selection(), 4);
+    rules.Ok();
+    EXPECT_EQ(port.ChosenDevicePath(), "Virtual radio");
+
+    port.SetDevicePath("/dev/ttyXR7");
+    PortDialogRules again(port);
+    again.Open();
+    ASSERT_EQ(again.Choices().size(), 5u) << "a typed path stays offered";
+    EXPECT_EQ(again.Selection(), 4);
+    again.Select(2);
+    again.Ok();
+    EXPECT_EQ(port.ChosenDevicePath(), "");
+    EXPECT_EQ(port.PortNumber(), 3);
+}
+
+} // namespace
+} // namespace rpx

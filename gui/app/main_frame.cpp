@@ -1,0 +1,399 @@
+#include "gui/app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QToolBar>
+
+#include <filesystem>
+
+#include "core/link/port_dialog_rules.h"
+#include "core/link/radio_info.h"
+#include "core/radio/model_dialog_rules.h"
+#include "core/radio/model_variant.h"
+#include "core/text/text_ids.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/crq7150_app.h"
+#include "gui/app/help_window.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/splash_window.h"
+#include "gui/editor/crq7150_view.h"
+#include "gui/link/memory_map_dialog.h"
+#include "gui/link/port_dialog.h"
+#include "gui/link/radio_info_dialog.h"
+#include "gui/radio/file_dialogs.h"
+#include "gui/radio/model_dialog.h"
+#include "gui/radio/open_data_file_dialog.h"
+
+namespace rpx::gui {
+
+namespace {
+
+constexpr TextId kExitQuestion = 3003021;
+constexpr int kHelpTopicsContext = 6;
+constexpr int kClockInterval = 10000;
+
+// Commands the program offers so far; the others stand greyed in the menus.
+const std::set<int> kAvailableCommands = {
+    cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave,  cmd::kFileSaveAs,   cmd::kExit, cmd::kModel,      cmd::kRead,
+    cmd::kWrite,   cmd::kMemory,   cmd::kRadioInfo, cmd::kPort,         cmd::kHelpTopics, cmd::kAbout,
+};
+
+struct ActionSpec {
+    int command;
+    QKeySequence shortcut;
+    QStyle::StandardPixmap icon;
+    TextId toolTip; // 0: not on the toolbar
+};
+
+const ActionSpec kActionSpecs[] = {
+    {cmd::kFileNew, QKeySequence(Qt::CTRL | Qt::Key_N), QStyle::SP_FileIcon, 1006001},
+    {cmd::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O), QStyle::SP_DialogOpenButton, 1006003},
+    {cmd::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DialogSaveButton, 1006005},
+    {cmd::kPrint, QKeySequence(Qt::CTRL | Qt::Key_P), QStyle::SP_FileDialogDetailedView, 1006007},
+    {cmd::kRead, QKeySequence(Qt::CTRL | Qt::Key_R), QStyle::SP_ArrowDown, 1006009},
+    {cmd::kWrite, QKeySequence(Qt::CTRL | Qt::Key_W), QStyle::SP_ArrowUp, 1006011},
+    {cmd::kTest, QKeySequence(Qt::CTRL | Qt::Key_T), QStyle::SP_CustomBase, 0},
+    {cmd::kMemory, QKeySequence(Qt::CTRL | Qt::Key_M), QStyle::SP_CustomBase, 0},
+    {cmd::kBoardRead, QKeySequence(Qt::CTRL | Qt::Key_K), QStyle::SP_CustomBase, 0},
+    {cmd::kBoardWrite, QKeySequence(Qt::CTRL | Qt::Key_B), QStyle::SP_CustomBase, 0},
+    {cmd::kBoardAlignment, QKeySequence(Qt::CTRL | Qt::Key_A), QStyle::SP_CustomBase, 0},
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
+    : m_app(app), m_menuRules(app.GetSession().extendedMode, kAvailableCommands),
+      m_linkUi(this, app.Texts(), app.FixedFont()),
+      m_link(app.RadioPort(), app.GetSession(), app.GetNotifier(), m_linkUi),
+      m_transfer(m_link, app.GetSession(), app.GetNotifier()) {
+    m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
+    setCentralWidget(m_view);
+    CreateActions();
+    CreateToolBar();
+    CreateStatusBar();
+    m_view->OnInitialUpdate();
+    ReloadView();
+    UpdateMenusForModel();
+    UpdateTitle();
+    resize(800, 600);
+    CenterOnScreen();
+    qApp->installEventFilter(this);
+    if (showSplash)
+        (new SplashWindow(app.Texts()))->show();
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+HelpWindow& CMainFrame::Help() {
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>(m_app.Texts(), m_app.ProgramDirectory());
+    return *m_help;
+}
+
+QAction* CMainFrame::Action(int command) const {
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateActions() {
+    const MenuLayout layout = m_menuRules.Layout(m_app.GetSession().image);
+    for (const auto& dropDown : layout.dropDowns) {
+        for (const MenuItem& item : dropDown) {
+            if (item.command == 0 || m_actions.count(item.command) != 0)
+                continue;
+            auto* action = new QAction(this);
+            action->setData(item.command);
+            connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
+            m_actions[item.command] = action;
+        }
+    }
+    // Commands that only appear in some states still need their action and accelerator.
+    for (int command : {cmd::kOrbicall, cmd::kFunctionPort, cmd::kSmarTrunk, cmd::kBoardRead, cmd::kBoardWrite,
+                        cmd::kBoardAlignment, cmd::kExtendedSettings}) {
+        if (m_actions.count(command) == 0) {
+            auto* action = new QAction(this);
+            action->setData(command);
+            m_actions[command] = action;
+        }
+    }
+    for (const ActionSpec& spec : kActionSpecs) {
+        QAction* action = m_actions.at(spec.command);
+        action->setShortcut(spec.shortcut);
+        if (spec.icon != QStyle::SP_CustomBase)
+            action->setIcon(style()->standardIcon(spec.icon));
+        if (spec.toolTip != 0)
+            action->setToolTip(Tr(m_app.Texts(), spec.toolTip));
+    }
+    for (auto& [command, action] : m_actions)
+        addAction(action); // accelerators work whether or not the item stands in a menu
+    for (std::size_t i = 0; i < MenuLayout::kTitles.size(); ++i) {
+        QMenu* menu = menuBar()->addMenu(Tr(m_app.Texts(), MenuLayout::kTitles[i]));
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::OnInitMenu);
+        menu->installEventFilter(this);
+    }
+}
+
+void CMainFrame::RebuildMenus() {
+    const MenuLayout layout = m_menuRules.Layout(m_app.GetSession().image);
+    const QList<QAction*> titles = menuBar()->actions();
+    for (auto& [command, action] : m_actions)
+        action->setEnabled(false);
+    for (std::size_t i = 0; i < layout.dropDowns.size(); ++i) {
+        QMenu* menu = titles[static_cast<qsizetype>(i)]->menu();
+        menu->clear();
+        for (const MenuItem& item : layout.dropDowns[i]) {
+            if (item.IsSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            const QString text = item.text != 0 ? Tr(m_app.Texts(), item.text) : ToQt(item.literal);
+            QAction* action = item.command != 0 ? m_actions.at(item.command) : new QAction(menu);
+            action->setText(text);
+            action->setEnabled(item.enabled);
+            menu->addAction(action);
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* toolBar = addToolBar(QString());
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    for (int command : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kPrint})
+        toolBar->addAction(m_actions.at(command));
+    toolBar->addSeparator();
+    for (int command : {cmd::kRead, cmd::kWrite})
+        toolBar->addAction(m_actions.at(command));
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_datePane = new QLabel(this);
+    m_timePane = new QLabel(this);
+    statusBar()->addPermanentWidget(m_datePane);
+    statusBar()->addPermanentWidget(m_timePane);
+    UpdateClock();
+    m_clock.setInterval(kClockInterval);
+    connect(&m_clock, &QTimer::timeout, this, &CMainFrame::UpdateClock);
+    m_clock.start();
+}
+
+void CMainFrame::UpdateClock() {
+    m_datePane->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_timePane->setText(QTime::currentTime().toString("HH:mm "));
+}
+
+void CMainFrame::CenterOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+void CMainFrame::UpdateTitle() {
+    const Session& session = m_app.GetSession();
+    setWindowTitle(ToQt(ComposeTitle(session.image, m_app.Texts(), session.titleFilePart)));
+}
+
+void CMainFrame::UpdateMenusForModel() {
+    m_menuRules.UpdateMenusForModel(m_app.GetSession().image);
+    RebuildMenus();
+}
+
+void CMainFrame::OnInitMenu() {
+    m_menuRules.OnInitMenu(m_app.GetSession().image);
+    RebuildMenus();
+}
+
+void CMainFrame::ShowHelp(int context) { Help().ShowContext(context); }
+
+bool CMainFrame::AskToExit() {
+    return m_app.GetNotifier().Show(kExitQuestion, txt::kCaptionExit, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageAnswer::Yes;
+}
+
+void CMainFrame::OnExit() {
+    m_exitConfirmed = false;
+    if (!AskToExit())
+        return;
+    m_exitConfirmed = true;
+    close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_runner.Running() || (!m_exitConfirmed && !AskToExit())) {
+        event->ignore();
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        return QMainWindow::eventFilter(watched, event);
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        // F1 on a highlighted menu item opens that command's help, if it has one.
+        if (const QAction* active = menu->activeAction(); active != nullptr && active->data().isValid()) {
+            const int context = MenuRules::HelpContext(active->data().toInt());
+            if (context >= 0)
+                ShowHelp(context);
+        }
+        return true;
+    }
+    if (const QWidget* modal = QApplication::activeModalWidget()) {
+        const QVariant context = modal->property("helpContext");
+        if (context.isValid())
+            ShowHelp(context.toInt());
+        return true;
+    }
+    if (watched == this || isAncestorOf(qobject_cast<QWidget*>(watched))) {
+        ShowHelp(kHelpTopicsContext);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::OnCommand(int command) {
+    if (m_runner.Running())
+        return;
+    switch (command) {
+    case cmd::kFileNew:
+        return OnFileNew();
+    case cmd::kFileOpen:
+        return OnFileOpen();
+    case cmd::kFileSave:
+        return OnFileSave();
+    case cmd::kFileSaveAs:
+        return OnFileSaveAs();
+    case cmd::kExit:
+        return OnExit();
+    case cmd::kModel:
+        return OnModel();
+    case cmd::kRead:
+        return OnProgramRead();
+    case cmd::kWrite:
+        return OnProgramWrite();
+    case cmd::kMemory:
+        return OnProgramMemory();
+    case cmd::kRadioInfo:
+        return OnToolsRadioInfo();
+    case cmd::kPort:
+        return OnSetupPort();
+    case cmd::kHelpTopics:
+        return OnHelpTopics();
+    case cmd::kAbout:
+        return OnAppAbout();
+    default:
+        return;
+    }
+}
+
+void CMainFrame::ReloadView() {
+    m_view->RefreshAllTexts();
+    m_view->RefreshGridState();
+    m_view->RefreshTrunkingRows();
+}
+
+void CMainFrame::OnFileNew() {
+    m_view->CloseCellLists();
+    if (!m_app.GetDocument().FileNew())
+        return;
+    UpdateTitle();
+    ReloadView();
+    UpdateMenusForModel();
+    m_view->FocusChannelOneRx();
+}
+
+void CMainFrame::OpenFile(const std::string& path) {
+    if (!m_app.GetDocument().FileOpen(path))
+        return;
+    ReloadView();
+    UpdateTitle();
+    UpdateMenusForModel();
+}
+
+void CMainFrame::OnFileOpen() {
+    const Session& session = m_app.GetSession();
+    if (const auto path = OpenDataFileDialog::GetOpenPath(this, m_app.Texts(), m_app.GetDocument(),
+                                                          session.dataDirectory, m_app.FixedFont()))
+        OpenFile(*path);
+    m_view->RestoreFocus();
+}
+
+void CMainFrame::OnFileSave() { m_app.GetDocument().FileSave(); }
+
+void CMainFrame::OnFileSaveAs() {
+    const Session& session = m_app.GetSession();
+    const auto path = GetSaveAsPath(this, m_app.Texts(), session.dataDirectory, session.titleFilePart);
+    if (path && m_app.GetDocument().FileSaveAs(*path))
+        UpdateTitle();
+}
+
+void CMainFrame::OnModel() {
+    ModelDialogRules rules(m_app.GetSession(), m_app.GetNotifier());
+    rules.Open();
+    ModelDialog dialog(rules, m_app.Texts(), this);
+    dialog.exec();
+    rules.ApplyAfterClose();
+    ReloadView();
+    UpdateMenusForModel();
+    UpdateTitle();
+}
+
+void CMainFrame::OnProgramRead() {
+    bool replaced = false;
+    m_runner.Run(this, [&] { replaced = m_transfer.OnProgramRead(); });
+    if (replaced)
+        ReloadView();
+    m_view->RefreshGridState();
+    UpdateTitle();
+    UpdateMenusForModel();
+    m_view->RestoreFocus();
+}
+
+void CMainFrame::OnProgramWrite() {
+    m_runner.Run(this, [&] { m_transfer.OnProgramWrite(); });
+    m_view->RestoreFocus();
+}
+
+void CMainFrame::OnProgramMemory() {
+    MemoryMapDialog dialog(m_app.GetSession().image, m_app.Texts(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        ReloadView();
+        UpdateTitle();
+        UpdateMenusForModel();
+    }
+}
+
+void CMainFrame::OnToolsRadioInfo() {
+    RadioInformation information;
+    bool received = false;
+    m_runner.Run(this, [&] { received = rpx::OnToolsRadioInfo(m_link, information); });
+    if (!received)
+        return;
+    RadioInfoDialog dialog(DescribeRadioInfo(information, m_app.Texts()), m_app.Texts(), m_app.FixedFont(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnSetupPort() {
+    PortDialogRules rules(m_app.RadioPort());
+    PortDialog dialog(rules, m_app.Texts(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHelpTopics() { ShowHelp(kHelpTopicsContext); }
+
+void CMainFrame::OnAppAbout() {
+    AboutDialog dialog(m_app.Texts(), this);
+    dialog.exec();
+}
+
+} // namespace rpx::gui

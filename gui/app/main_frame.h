@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+#include "core/app/menu_rules.h"
+#include "core/link/radio_link.h"
+#include "core/link/transfer_commands.h"
+#include "gui/link/gui_link_ui.h"
+#include "gui/link/link_runner.h"
+
+namespace rpx::gui {
+
+class CRQ7150App;
+class CRQ7150View;
+class HelpWindow;
+
+// The main window: menus, toolbar and status bar around the channel grid, and the handlers of
+// every command.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CRQ7150App& app, bool showSplash);
+    ~CMainFrame() override;
+
+    CRQ7150View& View() { return *m_view; }
+    HelpWindow& Help();
+    // The action of a command (menu item, toolbar button and accelerator share it).
+    QAction* Action(int command) const;
+    const MenuRules& Menus() const { return m_menuRules; }
+
+    // Opens a data file named on the command line, as File > Open does with a chosen one.
+    void OpenFile(const std::string& path);
+    void UpdateTitle();
+    // Rebuilds the menus from the image: the trunking commands and the greyed signalling items.
+    void UpdateMenusForModel();
+    // What the menus do each time one is about to open.
+    void OnInitMenu();
+    void ShowHelp(int context);
+    // File > Exit: asks, and closes the window on Yes.
+    void OnExit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void RebuildMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateClock();
+    void CenterOnScreen();
+    bool AskToExit();
+
+    void OnCommand(int command);
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnModel();
+    void OnProgramRead();
+    void OnProgramWrite();
+    void OnProgramMemory();
+    void OnToolsRadioInfo();
+    void OnSetupPort();
+    void OnHelpTopics();
+    void OnAppAbout();
+    // After the image changed from outside the grid: every cell, the grid state, trunking rows.
+    void ReloadView();
+
+    CRQ7150App& m_app;
+    MenuRules m_menuRules;
+    CRQ7150View* m_view = nullptr;
+    std::unique_ptr<HelpWindow> m_help;
+    std::map<int, QAction*> m_actions;
+    QLabel* m_datePane = nullptr;
+    QLabel* m_timePane = nullptr;
+    QTimer m_clock;
+    bool m_exitConfirmed = false;
+    GuiLinkUi m_linkUi;
+    RadioLink m_link;
+    TransferCommands m_transfer;
+    LinkRunner m_runner;
+};
+
+} // namespace rpx::gui

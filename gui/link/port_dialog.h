@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <vector>
+
+#include "core/link/port_dialog_rules.h"
+#include "core/text/language_table.h"
+#include "transport/port_discovery.h"
+
+namespace rpx::gui {
+
+// Setup > Port: com1..com4, each with the device it stands for here, then the other serial
+// devices present, the virtual radio, and a field for any device path. The constructor adds those
+// choices to the rules and opens them, so each showing takes fresh rules.
+class PortDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PortDialog(PortDialogRules& rules, const LanguageTable& texts, QWidget* parent,
+               std::vector<transport::DetectedPort> detectedPorts = transport::DetectPorts());
+
+    // Points the radio's port at the chosen device.
+    void accept() override;
+
+private:
+    void UpdateOk();
+
+    PortDialogRules& m_rules;
+    QButtonGroup* m_choices;
+    QRadioButton* m_typedChoice;
+    QLineEdit* m_typedPath;
+    QPushButton* m_ok;
+};
+
+} // namespace rpx::gui

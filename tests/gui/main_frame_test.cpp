@@ -1,0 +1,266 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/app/menu_rules.h"
+#include "core/radio/data_file.h"
+#include "core/radio/image_defaults.h"
+#include "gui/app/crq7150_app.h"
+#include "gui/app/help_window.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/qt_text.h"
+#include "gui/editor/crq7150_view.h"
+#include "sim/virtual_radio.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/test_texts.h"
+#include "transport/qt_settings_store.h"
+
+namespace rpx::gui {
+namespace {
+
+constexpr TextId kExitQuestion = 3003021;
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    // Starts the program as a user would with these arguments; false when it ended at once.
+    bool Start(std::vector<std::string> arguments = {},
+               std::vector<std::string> languageDirectories = {RPX_SOURCE_DIR "/resources/lang"}) {
+        store = std::make_unique<transport::QtSettingsStore>(dir / "settings.ini");
+        // The help pages stand beside the program, as the build puts them.
+        std::filesystem::copy(RPX_SOURCE_DIR "/resources/help", dir / "help",
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
+        StartupOptions options;
+        options.arguments = std::move(arguments);
+        options.languageDirectories = std::move(languageDirectories);
+        options.programDirectory = dir.Path().string();
+        options.settingsStore = store.get();
+        options.messenger = &messenger;
+        options.showSplash = false;
+        app = std::make_unique<CRQ7150App>(options);
+        return app->InitInstance();
+    }
+    // Ends the run as closing the window does, with the question answered Yes.
+    void Stop() {
+        messenger.Answer(MessageAnswer::Yes);
+        app->MainFrame()->close();
+        app->ExitInstance();
+        app.reset();
+    }
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    Session& TheSession() { return app->GetSession(); }
+    QMenu* Menu(int index) { return Frame().menuBar()->actions()[index]->menu(); }
+    // The texts of a drop-down's items, "-" for a separator and a trailing "(off)" for a greyed one.
+    std::vector<std::string> MenuTexts(int index) {
+        Frame().OnInitMenu();
+        std::vector<std::string> texts;
+        for (const QAction* action : Menu(index)->actions())
+            texts.push_back(action->isSeparator() ? "-" : FromQt(action->text()) + (action->isEnabled() ? "" : " (off)"));
+        return texts;
+    }
+    std::string Text(TextId id) { return test::ShippedTexts().GetText(id); }
+
+    test::TempDir dir;
+    test::ScriptedMessenger messenger;
+    std::unique_ptr<transport::QtSettingsStore> store;
+    std::unique_ptr<CRQ7150App> app;
+};
+
+TEST_F(MainFrameTest, LanguageFailuresEndTheStartBeforeAnyWindow) {
+    const struct {
+        const char* name;
+        std::string folder;
+        const char* text;
+    } cases[] = {
+        {"missing", (dir / "nowhere").string(), "Can't read language file.  Please install this software again."},
+        {"damaged", (dir / "lang").string(), "Language file has been damaged.  Please install this software again."},
+    };
+    std::filesystem::create_directories(dir / "lang");
+    dir.Write("lang/Common.lng", std::string("^#001001001\nOK\n"));
+    dir.Write("lang/Rpx41c.lng", std::string("^#003001001\nRPX-41C\n"));
+    for (const auto& c : cases) {
+        messenger.Clear();
+        EXPECT_FALSE(Start({}, {c.folder})) << c.name;
+        EXPECT_EQ(app->MainFrame(), nullptr) << c.name;
+        ASSERT_EQ(messenger.Shown().size(), 1u) << c.name;
+        EXPECT_EQ(messenger.Shown()[0].text, c.text) << c.name;
+        app.reset();
+    }
+}
+
+TEST_F(MainFrameTest, ExtendedModeOnlyOnTheExactPhrase) {
+    const struct {
+        std::vector<std::string> arguments;
+        bool extended;
+    } cases[] = {{{"Service", "Facilities"}, true},
+                 {{"service", "Facilities"}, false},
+                 {{"Service Facilities"}, false},
+                 {{"Service", "Facilities", "extra"}, false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Start(c.arguments));
+        EXPECT_EQ(TheSession().extendedMode, c.extended);
+        Stop();
+    }
+}
+
+TEST_F(MainFrameTest, SettingsSurviveARestart) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(app->RadioPort().PortNumber(), 1);
+    EXPECT_EQ(TheSession().dataDirectory, (dir.Path() / "Data").string());
+    EXPECT_EQ(TheSession().image.ModelCode(), "MDL2A1");
+    app->RadioPort().SetPortNumber(3);
+    TheSession().image.SetModelString("MDL1B");
+    TheSession().image.SetRangeCode(0x23);
+    TheSession().dataDirectory = "/srv/radios";
+    Stop();
+
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(app->RadioPort().PortNumber(), 3);
+    EXPECT_EQ(TheSession().image.ModelCode(), "MDL1B\x23");
+    EXPECT_EQ(TheSession().image.Byte(0x3C6), 0xFF);
+    EXPECT_EQ(TheSession().dataDirectory, "/srv/radios");
+    Stop();
+}
+
+TEST_F(MainFrameTest, ExitAsksFirst) {
+    ASSERT_TRUE(Start());
+    Frame().show();
+    messenger.Answer(MessageAnswer::No);
+    Frame().OnExit();
+    EXPECT_TRUE(Frame().isVisible());
+    messenger.Answer(MessageAnswer::No);
+    Frame().close();
+    EXPECT_TRUE(Frame().isVisible());
+    messenger.Answer(MessageAnswer::Yes);
+    Frame().OnExit();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kExitQuestion, kExitQuestion, kExitQuestion}));
+    app->ExitInstance();
+}
+
+TEST_F(MainFrameTest, MenusFollowTrunkingModeAndRange) {
+    ASSERT_TRUE(Start());
+    auto edit = MenuTexts(kEditMenu);
+    EXPECT_EQ(edit.size(), 12u);
+    EXPECT_EQ(MenuTexts(kProgramMenu).size(), 4u);
+
+    TheSession().image.SetByte(0x258, 3);
+    Frame().UpdateMenusForModel();
+    edit = MenuTexts(kEditMenu);
+    ASSERT_EQ(edit.size(), 13u);
+    EXPECT_EQ(edit[12], Text(3019117) + " (off)");
+    const auto program = MenuTexts(kProgramMenu);
+    ASSERT_EQ(program.size(), 8u);
+    EXPECT_EQ(program[4], "-");
+    EXPECT_EQ(program[5], Text(3019119) + " (off)");
+
+    TheSession().image.SetByte(0x258, 0);
+    TheSession().image.SetRangeCode(0x23);
+    Frame().UpdateMenusForModel();
+    edit = MenuTexts(kEditMenu);
+    EXPECT_EQ(edit.size(), 12u);
+    EXPECT_EQ(edit[5], Text(3019113) + " (off)");
+    EXPECT_EQ(Frame().Action(cmd::kRead)->isEnabled(), true);
+    EXPECT_EQ(Frame().Action(cmd::kOptional)->isEnabled(), false) << "not offered yet";
+    Stop();
+}
+
+TEST_F(MainFrameTest, ExtendedSettingsCommandOnlyInExtendedModeWithHiddenFunctions) {
+    for (const bool extended : {false, true}) {
+        ASSERT_TRUE(Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
+        TheSession().image.SetBit(RadioImage::kModelOptions, 6, false);
+        EXPECT_EQ(MenuTexts(kEditMenu).size(), extended ? 13u : 12u);
+        TheSession().image.SetBit(RadioImage::kModelOptions, 6, true);
+        EXPECT_EQ(MenuTexts(kEditMenu).size(), 12u);
+        Stop();
+    }
+}
+
+TEST_F(MainFrameTest, HelpByContextNumber) {
+    ASSERT_TRUE(Start());
+    QMenu* program = Menu(kProgramMenu);
+    program->popup(QPoint(0, 0));
+    program->setActiveAction(Frame().Action(cmd::kMemory));
+    QTest::keyClick(program, Qt::Key_F1);
+    EXPECT_EQ(Frame().Help().ShownContext(), 1370);
+    program->hide();
+
+    Frame().Help().hide();
+    QMenu* help = Menu(kHelpMenu);
+    help->popup(QPoint(0, 0));
+    help->setActiveAction(Frame().Action(cmd::kAbout));
+    QTest::keyClick(help, Qt::Key_F1);
+    EXPECT_FALSE(Frame().Help().isVisible()) << "About has no help page";
+    help->hide();
+
+    Frame().Action(cmd::kHelpTopics)->trigger();
+    EXPECT_EQ(Frame().Help().ShownContext(), 6);
+    EXPECT_TRUE(Frame().Help().PageText().contains("Program"));
+    Frame().Help().close();
+    Stop();
+}
+
+TEST_F(MainFrameTest, FilesThroughTheWindow) {
+    ASSERT_TRUE(Start());
+    TheSession().image.SetModelString("MDL1B");
+    TheSession().image.SetRangeCode(0x23);
+    messenger.Answer(MessageAnswer::Ok);
+    Frame().Action(cmd::kFileNew)->trigger();
+    EXPECT_EQ(TheSession().image.ModelCode(), "MDL1B\x23") << "File New keeps the model";
+    EXPECT_EQ(TheSession().image.Byte(0x0A5), 6);
+
+    TheSession().image.SetByte(0x100, 0x42);
+    const std::string path = (dir / "Site1.dat").string();
+    ASSERT_TRUE(app->GetDocument().FileSaveAs(path));
+    const RadioImage saved = TheSession().image;
+    TheSession().image.FillAll(0x00);
+    Frame().OpenFile(path);
+    EXPECT_EQ(TheSession().image, saved);
+    EXPECT_TRUE(Frame().windowTitle().contains("Site1.dat"));
+
+    std::vector<uint8_t> hidden = SerialiseDataFile(saved);
+    hidden[16 + 0x3C6] = 0xBF;
+    dir.Write("hidden.dat", hidden);
+    std::vector<uint8_t> wrong = SerialiseDataFile(saved);
+    wrong[0] = 'X';
+    dir.Write("wrong.dat", wrong);
+    messenger.Clear();
+    Frame().OpenFile((dir / "hidden.dat").string());
+    Frame().OpenFile((dir / "wrong.dat").string());
+    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003017, 3003013}));
+    EXPECT_EQ(TheSession().image, saved);
+    Stop();
+}
+
+TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
+    ASSERT_TRUE(Start());
+    app->RadioPort().SetDevicePath(std::string(sim::kVirtualRadioPort));
+    TheSession().image.SetModelString("MDL1B");
+    TheSession().image.SetRangeCode(0x11);
+    TheSession().titleFilePart = "Site1.dat";
+    messenger.Answer(MessageAnswer::Ok); // read?
+    Frame().Action(cmd::kRead)->trigger();
+    EXPECT_EQ(TheSession().image.ModelCode(), "MDL2A1") << "the virtual radio starts as a new MDL2A";
+    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003001, 3003049}));
+    EXPECT_FALSE(Frame().windowTitle().contains("Site1.dat"));
+    EXPECT_TRUE(Frame().windowTitle().contains(QString::fromStdString(Text(3005003))));
+
+    Frame().View().Editor().CommitRxCell(1, "460.125", true);
+    messenger.Clear();
+    Frame().Action(cmd::kWrite)->trigger();
+    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003003, 3003051}));
+    // Read back what the radio now holds.
+    TheSession().image.FillAll(0x00);
+    Frame().Action(cmd::kRead)->trigger();
+    EXPECT_EQ(Frame().View().Editor().CellText(1, GridColumn::Rx), "460.12500");
+    Stop();
+}
+
+} // namespace
+} // namespace rpx::gui
