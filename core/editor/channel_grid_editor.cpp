@@ -23,7 +23,13 @@ constexpr TextId kOutOfBand = 3003043;
 constexpr uint8_t kGroup2KeyFunction = 11;
 constexpr std::size_t kTrunkingDataChannels = 3; // 0x250..0x252
 
-std::optional<ChannelFlag> FlagOf(GridColumn column) {
+GridColumn ToneColumn(Direction direction) {
+    return direction == Direction::Rx ? GridColumn::Decode : GridColumn::Encode;
+}
+
+} // namespace
+
+std::optional<ChannelFlag> FlagOfColumn(GridColumn column) {
     switch (column) {
     case GridColumn::Power:
         return ChannelFlag::Power;
@@ -37,12 +43,6 @@ std::optional<ChannelFlag> FlagOf(GridColumn column) {
         return std::nullopt;
     }
 }
-
-GridColumn ToneColumn(Direction direction) {
-    return direction == Direction::Rx ? GridColumn::Decode : GridColumn::Encode;
-}
-
-} // namespace
 
 // Marks an edit as running for as long as it lives.
 class ChannelGridEditor::BusyScope {
@@ -114,7 +114,7 @@ std::string ChannelGridEditor::CellText(int row, GridColumn column) const {
         return record.HasFrequency(Direction::Tx) ? FormatTone(image, row, Direction::Tx, m_notifier.Texts())
                                                   : std::string();
     default:
-        return m_notifier.Text(FlagText(image, row, *FlagOf(column)));
+        return m_notifier.Text(FlagText(image, row, *FlagOfColumn(column)));
     }
 }
 
@@ -172,7 +172,7 @@ bool ChannelGridEditor::SelectTone(int row, Direction direction, std::string_vie
 }
 
 bool ChannelGridEditor::SelectFlag(int row, GridColumn column, int item) {
-    const std::optional<ChannelFlag> flag = FlagOf(column);
+    const std::optional<ChannelFlag> flag = FlagOfColumn(column);
     if (m_busy || !flag || (item != 0 && item != 1) || !IsCellEnabled(row, column))
         return false;
     SetFlag(m_session.image, row, *flag, item == 1);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/app/notifier.h"
 #include "core/app/session.h"
+#include "core/editor/channel_flags.h"
 #include "core/editor/channel_record.h"
 
 namespace rpx {
@@ -17,6 +19,9 @@ inline constexpr std::array<GridColumn, 8> kGridColumns = {
     GridColumn::Rx,    GridColumn::Tx,         GridColumn::Decode, GridColumn::Encode,
     GridColumn::Power, GridColumn::WideNarrow, GridColumn::Scan,   GridColumn::Option,
 };
+
+// The flag a drop-down column edits; nothing for the frequency and tone columns.
+std::optional<ChannelFlag> FlagOfColumn(GridColumn column);
 
 // What committing a frequency cell did.
 struct FrequencyCommit {

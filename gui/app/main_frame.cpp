@@ -46,14 +46,14 @@ const std::set<int> kAvailableCommands = {
     cmd::kWrite,   cmd::kMemory,   cmd::kRadioInfo, cmd::kPort,         cmd::kHelpTopics, cmd::kAbout,
 };
 
-struct ActionSpec {
+struct ActionSetup {
     int command;
     QKeySequence shortcut;
     QStyle::StandardPixmap icon;
     TextId toolTip; // 0: not on the toolbar
 };
 
-const ActionSpec kActionSpecs[] = {
+const ActionSetup kActionSetups[] = {
     {cmd::kFileNew, QKeySequence(Qt::CTRL | Qt::Key_N), QStyle::SP_FileIcon, 1006001},
     {cmd::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O), QStyle::SP_DialogOpenButton, 1006003},
     {cmd::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DialogSaveButton, 1006005},
@@ -124,13 +124,13 @@ void CMainFrame::CreateActions() {
             m_actions[command] = action;
         }
     }
-    for (const ActionSpec& spec : kActionSpecs) {
-        QAction* action = m_actions.at(spec.command);
-        action->setShortcut(spec.shortcut);
-        if (spec.icon != QStyle::SP_CustomBase)
-            action->setIcon(style()->standardIcon(spec.icon));
-        if (spec.toolTip != 0)
-            action->setToolTip(Tr(m_app.Texts(), spec.toolTip));
+    for (const ActionSetup& setup : kActionSetups) {
+        QAction* action = m_actions.at(setup.command);
+        action->setShortcut(setup.shortcut);
+        if (setup.icon != QStyle::SP_CustomBase)
+            action->setIcon(style()->standardIcon(setup.icon));
+        if (setup.toolTip != 0)
+            action->setToolTip(Tr(m_app.Texts(), setup.toolTip));
     }
     for (auto& [command, action] : m_actions)
         addAction(action); // accelerators work whether or not the item stands in a menu
@@ -264,6 +264,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 void CMainFrame::OnCommand(int command) {
     if (m_runner.Running())
         return;
+    // Menus and toolbar do not take the focus: a typed but uncommitted cell must reach the image first.
+    m_view->CommitPendingEdit();
     switch (command) {
     case cmd::kFileNew:
         return OnFileNew();
@@ -299,7 +301,6 @@ void CMainFrame::OnCommand(int command) {
 void CMainFrame::ReloadView() {
     m_view->RefreshAllTexts();
     m_view->RefreshGridState();
-    m_view->RefreshTrunkingRows();
 }
 
 void CMainFrame::OnFileNew() {
@@ -353,7 +354,6 @@ void CMainFrame::OnProgramRead() {
     m_runner.Run(this, [&] { replaced = m_transfer.OnProgramRead(); });
     if (replaced)
         ReloadView();
-    m_view->RefreshGridState();
     UpdateTitle();
     UpdateMenusForModel();
     m_view->RestoreFocus();

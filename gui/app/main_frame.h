@@ -70,7 +70,7 @@ private:
     void OnSetupPort();
     void OnHelpTopics();
     void OnAppAbout();
-    // After the image changed from outside the grid: every cell, the grid state, trunking rows.
+    // After the image changed from outside the grid: every cell, the grid state and trunking rows.
     void ReloadView();
 
     CRQ7150App& m_app;

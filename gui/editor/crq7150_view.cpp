@@ -187,7 +187,7 @@ GridPosition CRQ7150View::FallbackOf(GridPosition at) const {
 }
 
 QStringList CRQ7150View::FlagChoices(GridColumn column) const {
-    const FlagItemTexts items = FlagItems(FlagOfColumn(column));
+    const FlagItemTexts items = FlagItems(*FlagOfColumn(column));
     const LanguageTable& texts = m_notifier.Texts();
     return {Tr(texts, items.clear), Tr(texts, items.set)};
 }
@@ -428,7 +428,7 @@ void CRQ7150View::StoreListChoice(CellList& list, GridPosition at) {
 void CRQ7150View::ShowStoredChoice() {
     const GridColumn column = ColumnOfCell(m_listCell.cell);
     if (SpecOfCell(m_listCell.cell).kind == CellKind::Flag)
-        m_list->setCurrentIndex(FlagValue(m_session.image, m_listCell.row, FlagOfColumn(column)) ? 1 : 0);
+        m_list->setCurrentIndex(FlagValue(m_session.image, m_listCell.row, *FlagOfColumn(column)) ? 1 : 0);
     else
         m_list->ShowText(ToQt(m_editor.CellText(m_listCell.row, column)));
 }

@@ -28,19 +28,6 @@ GridColumn ColumnOfCell(int cell) {
     return kGridColumns.at(static_cast<std::size_t>(cell));
 }
 
-ChannelFlag FlagOfColumn(GridColumn column) {
-    switch (column) {
-    case GridColumn::Power:
-        return ChannelFlag::Power;
-    case GridColumn::WideNarrow:
-        return ChannelFlag::WideNarrow;
-    case GridColumn::Scan:
-        return ChannelFlag::Scan;
-    default:
-        return ChannelFlag::Option;
-    }
-}
-
 Direction DirectionOfColumn(GridColumn column) {
     return column == GridColumn::Rx || column == GridColumn::Decode ? Direction::Rx : Direction::Tx;
 }

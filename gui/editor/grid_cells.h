@@ -25,8 +25,6 @@ struct CellSpec {
 const CellSpec& SpecOfCell(int cell);
 // The editor column of cells 0..7.
 GridColumn ColumnOfCell(int cell);
-// The field behind a flag cell.
-ChannelFlag FlagOfColumn(GridColumn column);
 // Decode is the receive tone, encode the transmit tone; RX and TX their frequencies.
 Direction DirectionOfColumn(GridColumn column);
 

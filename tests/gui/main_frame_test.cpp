@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 
@@ -251,7 +252,12 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     EXPECT_FALSE(Frame().windowTitle().contains("Site1.dat"));
     EXPECT_TRUE(Frame().windowTitle().contains(QString::fromStdString(Text(3005003))));
 
-    Frame().View().Editor().CommitRxCell(1, "460.125", true);
+    // Typed but not yet committed: the write must still send it.
+    auto* rx1 = Frame().View().findChild<QLineEdit*>("rx1");
+    ASSERT_NE(rx1, nullptr);
+    QApplication::setActiveWindow(&Frame());
+    rx1->setFocus();
+    QTest::keyClicks(rx1, "460.125");
     messenger.Clear();
     Frame().Action(cmd::kWrite)->trigger();
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003003, 3003051}));
