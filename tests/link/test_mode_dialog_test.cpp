@@ -10,49 +10,17 @@ using test::ItemWithCode;
 
 class TestModeDialogTest : public test::TestModeFixture {};
 
-TEST_F(TestModeDialogTest, OpensOnWideAndSignallingOneThenTheChoicesReachTheRadio) {
-    StartTestRadio();
-    state.wide = false;
-    state.signalling = 4;
-    RunProgramTest([&](TestDialogRules& rules) {
-        EXPECT_TRUE(rules.State().wide);
-        EXPECT_EQ(rules.State().signalling, 1);
-        EXPECT_EQ(rules.State().volume, 16);
-        ASSERT_TRUE(rules.ChooseChannel(2));
-        EXPECT_EQ(rules.State().channel, 2);
-        ASSERT_TRUE(rules.ChooseSignalling(8));
-        EXPECT_EQ(Radio().TestState().signalling, 9);
-        ASSERT_TRUE(rules.SetWide(false));
-        EXPECT_FALSE(Radio().TestState().wide);
-        EXPECT_FALSE(rules.State().wide);
-    });
-    // The channel record is acknowledged before the reply byte is awaited.
-    EXPECT_EQ(SentAfterEntry(), (sim::Bytes{0x10, 2, 0x06, 0x11, 9, 0x47, 0x45}));
-    EXPECT_TRUE(messenger.Shown().empty());
-}
-
-TEST_F(TestModeDialogTest, PttTwiceSwitchesTheTransmitterOnThenOff) {
-    StartTestRadio();
-    RunProgramTest([&](TestDialogRules& rules) {
-        ASSERT_TRUE(rules.Radio().TogglePtt());
-        EXPECT_TRUE(rules.State().transmitting);
-        EXPECT_TRUE(Radio().TestState().transmitting);
-        ASSERT_TRUE(rules.Radio().TogglePtt());
-        EXPECT_FALSE(rules.State().transmitting);
-    });
-    EXPECT_EQ(SentAfterEntry(), (sim::Bytes{0x08, 0x0D, 0x08, 0x0E, 0x45}));
-}
-
-TEST_F(TestModeDialogTest, EachRequestSwitchesAnActiveTransmitterOffFirst) {
+TEST_F(TestModeDialogTest, PttSwitchesTheTransmitterAndAnyOtherRequestSwitchesItOffFirst) {
     const struct {
         const char* name;
         std::function<bool(TestDialogRules&)> act;
         sim::Bytes request;
     } cases[] = {
+        {"PTT again", [](TestDialogRules& r) { return r.Radio().TogglePtt(); }, {}},
+        // The channel record is acknowledged before the reply byte is awaited.
         {"channel", [](TestDialogRules& r) { return r.ChooseChannel(3); }, {0x10, 3, 0x06}},
         {"signalling", [](TestDialogRules& r) { return r.ChooseSignalling(4); }, {0x11, 5}},
         {"narrow", [](TestDialogRules& r) { return r.SetWide(false); }, {0x47}},
-        {"wide", [](TestDialogRules& r) { return r.SetWide(true); }, {0x46}},
         {"volume", [](TestDialogRules& r) { return r.Radio().StepVolume(false); }, {0x7D, 0x0B}},
         {"tuning",
          [](TestDialogRules& r) { return r.StartTuning(ItemWithCode(32)).has_value(); },
@@ -62,43 +30,30 @@ TEST_F(TestModeDialogTest, EachRequestSwitchesAnActiveTransmitterOffFirst) {
         StartTestRadio();
         RunProgramTest([&](TestDialogRules& rules) {
             ASSERT_TRUE(rules.Radio().TogglePtt()) << c.name;
+            EXPECT_TRUE(Radio().TestState().transmitting) << c.name;
             ASSERT_TRUE(c.act(rules)) << c.name;
             EXPECT_FALSE(rules.State().transmitting) << c.name;
         });
-        sim::Bytes expected = {0x08, 0x0D, 0x08, 0x0E};
-        expected.insert(expected.end(), c.request.begin(), c.request.end());
-        expected.push_back(0x45);
-        EXPECT_EQ(SentAfterEntry(), expected) << c.name;
+        EXPECT_EQ(SentBytes(), InTestMode(test::Join({{0x08, 0x0D, 0x08, 0x0E}, c.request}))) << c.name;
     }
 }
 
-TEST_F(TestModeDialogTest, VolumeStepsStopAtTheEndsWithoutARequest) {
-    const struct {
-        int from;
-        bool up;
-        int to;
-        sim::Bytes sent;
-    } cases[] = {{16, true, 17, {0x7D, 0x0A, 0x45}}, {31, true, 31, {0x45}}, {0, false, 0, {0x45}}};
-    for (const auto& c : cases) {
-        StartTestRadio();
-        RunProgramTest([&](TestDialogRules& rules) {
-            state.volume = c.from;
-            ASSERT_TRUE(rules.Radio().StepVolume(c.up));
-            EXPECT_EQ(state.volume, c.to) << c.from;
-        });
-        EXPECT_EQ(SentAfterEntry(), c.sent) << c.from;
-    }
-}
-
-TEST_F(TestModeDialogTest, VolumeLeftOutOfRangeByTuningIsClamped) {
+TEST_F(TestModeDialogTest, VolumeStaysWithinZeroToThirtyOne) {
     StartTestRadio();
     RunProgramTest([&](TestDialogRules& rules) {
         for (const auto& [left, shown] : {std::pair{40, 31}, {-3, 0}, {31, 31}, {0, 0}, {12, 12}}) {
-            state.volume = left;
+            state.volume = left; // as a tuning dialog may leave it
             EXPECT_TRUE(rules.TuningClosed());
             EXPECT_EQ(state.volume, shown) << left;
         }
+        for (const auto& [from, up, to] : {std::tuple{31, true, 31}, {0, false, 0}, {16, true, 17}}) {
+            state.volume = from;
+            ASSERT_TRUE(rules.Radio().StepVolume(up));
+            EXPECT_EQ(state.volume, to) << from;
+        }
     });
+    // Only the step within the range reaches the radio.
+    EXPECT_EQ(SentBytes(), InTestMode({0x7D, 0x0A}));
 }
 
 TEST_F(TestModeDialogTest, ChannelListAndFrequenciesComeFromTheImage) {
@@ -123,37 +78,6 @@ TEST_F(TestModeDialogTest, ChannelListAndFrequenciesComeFromTheImage) {
         EXPECT_EQ(rules.ReceiveText(), c.receive) << c.channel;
         EXPECT_EQ(rules.TransmitText(), c.transmit) << c.channel;
     }
-}
-
-TEST_F(TestModeDialogTest, SignallingDescriptionsComeInPairs) {
-    EXPECT_EQ(TestDialogRules::SignallingDescriptions(1), (SignallingTexts{3004001, 3004003}));
-    EXPECT_EQ(TestDialogRules::SignallingDescriptions(2), (SignallingTexts{3004005, 3004007}));
-    EXPECT_EQ(TestDialogRules::SignallingDescriptions(9), (SignallingTexts{3004033, 3004035}));
-}
-
-TEST_F(TestModeDialogTest, RetryAfterAMissingReplySendsTheRequestAgain) {
-    sim::RadioSetup setup = RadioSetupForImage();
-    setup.faults = {{sim::FaultKind::Garbage, kEntryReplies + 1}};
-    StartTestRadio(setup);
-    RunProgramTest([&](TestDialogRules& rules) { EXPECT_TRUE(rules.ChooseChannel(4)); });
-    EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{3003005});
-    EXPECT_EQ(messenger.Shown().front().buttons, MessageButtons::RetryCancel);
-    EXPECT_EQ(SentAfterEntry(), (sim::Bytes{0x10, 4, 0x10, 4, 0x06, 0x45}));
-}
-
-TEST_F(TestModeDialogTest, CancelAfterAMissingReplyLeavesTestModeOnce) {
-    sim::RadioSetup setup = RadioSetupForImage();
-    setup.faults = {{sim::FaultKind::Garbage, kEntryReplies + 1}};
-    StartTestRadio(setup);
-    messenger.Answer(MessageAnswer::Cancel);
-    RunProgramTest([&](TestDialogRules& rules) {
-        EXPECT_FALSE(rules.ChooseSignalling(1));
-        EXPECT_EQ(rules.State().signalling, 1);
-        EXPECT_FALSE(rules.Radio().TogglePtt());
-    });
-    EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{3003005});
-    EXPECT_EQ(SentAfterEntry(), (sim::Bytes{0x11, 2, 0x45}));
-    EXPECT_FALSE(Port().IsOpen());
 }
 
 } // namespace

@@ -15,32 +15,33 @@ public:
     void ShowProgress(TextId, int) override {}
     void SetProgress(int) override {}
     void CloseProgress() override {}
-    void ShowWaitWindow(TextId titleId, TextId textId) override {
+    void ShowWaitWindow(TextId, TextId) override {
         ++shown;
         open = true;
-        title = titleId;
-        text = textId;
     }
     void CloseWaitWindow() override { open = false; }
     bool RunDataPasswordDialog(DataPasswordDialog&) override { return false; }
 
     int shown = 0;
     bool open = false;
-    TextId title = 0;
-    TextId text = 0;
 };
 
 inline const TuningItem& ItemWithCode(uint8_t code) {
-    const auto items = TuningItems();
-    const auto found =
-        std::find_if(items.begin(), items.end(), [code](const TuningItem& i) { return i.code == code; });
+    const std::span<const TuningItem> items = TuningItems();
+    const auto found = std::ranges::find(items, code, &TuningItem::code);
     if (found == items.end())
         throw std::out_of_range("no tuning item");
     return *found;
 }
 
-// Program > Test against a simulated radio whose memory is the session's image, so that its test
-// channels match unless a test says otherwise.
+inline sim::Bytes Join(std::initializer_list<sim::Bytes> pieces) {
+    sim::Bytes joined;
+    for (const sim::Bytes& piece : pieces)
+        joined.insert(joined.end(), piece.begin(), piece.end());
+    return joined;
+}
+
+// Program > Test against a simulated radio whose memory is the session's image.
 class TestModeFixture : public LinkFixture {
 protected:
     // Replies the radio sends while test mode is entered: ACK, identification and its ACK, the
@@ -49,16 +50,12 @@ protected:
 
     TestModeFixture() { session.image = sim::NewRadioImage(); }
 
-    sim::RadioSetup RadioSetupForImage() const {
-        sim::RadioSetup setup;
+    // The radio's memory is the session's image, so that its test channels match unless setup says otherwise.
+    void StartTestRadio(sim::RadioSetup setup = {}) {
         setup.image = session.image;
-        return setup;
-    }
-    void StartTestRadio(sim::RadioSetup setup) {
         StartRadio(std::move(setup));
         m_testLink = std::make_unique<RadioLink>(Port(), session, notifier, waitUi, kFast);
     }
-    void StartTestRadio() { StartTestRadio(RadioSetupForImage()); }
     RadioLink& TestLink() { return *m_testLink; }
 
     // Runs the command; dialog stands for the user working the test dialog.
@@ -77,15 +74,9 @@ protected:
             bytes.insert(bytes.end(), {0x10, n, link::kAck});
         return bytes;
     }
-    // What the program sent after EntryBytes, which it must have sent first.
-    sim::Bytes SentAfterEntry() {
-        const sim::Bytes sent = SentBytes();
-        const std::size_t entry = EntryBytes().size();
-        EXPECT_EQ(sim::Bytes(sent.begin(),
-                             sent.begin() + static_cast<std::ptrdiff_t>(std::min(entry, sent.size()))),
-                  EntryBytes());
-        return sim::Bytes(sent.begin() + static_cast<std::ptrdiff_t>(std::min(entry, sent.size())),
-                          sent.end());
+    // Everything the program sends when it enters test mode, sends inTestMode and leaves.
+    static sim::Bytes InTestMode(const sim::Bytes& inTestMode) {
+        return Join({EntryBytes(), inTestMode, {0x45}});
     }
 
     TestModeState state;

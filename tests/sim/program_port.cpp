@@ -3,12 +3,10 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
-#include <unistd.h>
 
 namespace rpx::sim::test {
 
 bool ProgramPort::Open(const std::string& path) {
-    Close();
     m_fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     termios attributes{};
     if (m_fd < 0 || tcgetattr(m_fd, &attributes) != 0)
@@ -20,30 +18,19 @@ bool ProgramPort::Open(const std::string& path) {
     return tcsetattr(m_fd, TCSANOW, &attributes) == 0 && tcflush(m_fd, TCIFLUSH) == 0;
 }
 
-void ProgramPort::Close() {
-    if (m_fd >= 0)
-        close(m_fd);
-    m_fd = -1;
-}
-
-bool ProgramPort::Write(const Bytes& bytes) {
-    return write(m_fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-}
-
 Bytes ProgramPort::Read(std::size_t count, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    Bytes bytes;
-    while (bytes.size() < count) {
+    Bytes bytes(count);
+    std::size_t got = 0;
+    while (got < count) {
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd readable{m_fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) <= 0)
             break;
-        uint8_t buffer[256];
-        const ssize_t got = read(m_fd, buffer, std::min(sizeof buffer, count - bytes.size()));
-        if (got > 0)
-            bytes.insert(bytes.end(), buffer, buffer + got);
+        got += static_cast<std::size_t>(std::max<ssize_t>(read(m_fd, bytes.data() + got, count - got), 0));
     }
+    bytes.resize(got);
     return bytes;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <chrono>
 #include <string>
 
@@ -12,14 +14,18 @@ namespace rpx::sim::test {
 class ProgramPort {
 public:
     ProgramPort() = default;
-    ~ProgramPort() { Close(); }
+    ~ProgramPort() {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
     ProgramPort(const ProgramPort&) = delete;
     ProgramPort& operator=(const ProgramPort&) = delete;
 
     // False when the path cannot be opened or set up.
     bool Open(const std::string& path);
-    void Close();
-    bool Write(const Bytes& bytes);
+    bool Write(const Bytes& bytes) {
+        return write(m_fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
     // Up to count bytes, collected until they are all there or timeout has passed.
     Bytes Read(std::size_t count, std::chrono::milliseconds timeout);
 

@@ -8,6 +8,13 @@ Bytes Text(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 
+Bytes Join(std::initializer_list<Bytes> pieces) {
+    Bytes joined;
+    for (const Bytes& piece : pieces)
+        joined.insert(joined.end(), piece.begin(), piece.end());
+    return joined;
+}
+
 RadioImage PatternImage() {
     RadioImage image = NewRadioImage();
     for (std::size_t n = 0; n < RadioImage::kSize; ++n) {
@@ -23,8 +30,13 @@ Bytes MemoryBytes(const RadioImage& image, std::size_t address, std::size_t coun
     return Bytes(bytes.begin(), bytes.end());
 }
 
-RadioBench::RadioBench(RadioSetup setup, SimulatedRadio::SessionHandler onSessionStored)
-    : m_radio(std::move(setup), std::move(onSessionStored)), m_program(m_radio.Device()) {
+Bytes WriteRequest(std::size_t address, uint8_t fill) {
+    Bytes request{'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 0x10};
+    request.resize(20, fill);
+    return request;
+}
+
+RadioBench::RadioBench(RadioSetup setup) : m_radio(std::move(setup)), m_program(m_radio.Device()) {
     m_program.Open(std::string(kVirtualRadioPort));
 }
 
@@ -32,10 +44,6 @@ Bytes RadioBench::Ask(const Bytes& request, std::size_t count, std::chrono::mill
     m_program.PurgeInput();
     Send(request);
     return Collect(count, timeout);
-}
-
-void RadioBench::Send(const Bytes& bytes) {
-    m_program.Write(bytes);
 }
 
 Bytes RadioBench::Collect(std::size_t count, std::chrono::milliseconds timeout) {
@@ -49,10 +57,6 @@ Bytes RadioBench::Collect(std::size_t count, std::chrono::milliseconds timeout) 
 
 void RadioBench::EnterProgramming() {
     EXPECT_EQ(Ask(Text("PROGRAM"), 1), Bytes{kAck});
-}
-
-void RadioBench::EnterTesting() {
-    EXPECT_EQ(Ask(Text("TUNING "), 1), Bytes{kAck});
 }
 
 } // namespace rpx::sim::test

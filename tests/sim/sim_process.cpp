@@ -13,28 +13,24 @@ extern char** environ;
 
 namespace rpx::sim::test {
 
-SimProcess::SimProcess(const std::vector<std::string>& args) {
+SimProcess::SimProcess(std::vector<std::string> args) {
     int output[2];
     if (pipe2(output, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe failed");
-    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, devNull, 2); // the usage text is not the test's concern
-    std::string path = RPX_SIM_PATH;
-    std::vector<char*> argv{path.data()};
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies)
+    args.insert(args.begin(), RPX_SIM_PATH);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
-    const int spawned = posix_spawn(&m_pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(output[1]);
-    close(devNull);
     m_output = output[0];
     if (spawned != 0)
-        throw std::runtime_error("cannot start " + path);
+        throw std::runtime_error("cannot start " + args[0]);
 }
 
 SimProcess::~SimProcess() {
@@ -64,10 +60,6 @@ std::string SimProcess::FirstLine(std::chrono::milliseconds timeout) {
 
 int SimProcess::Terminate() {
     kill(m_pid, SIGTERM);
-    return Wait();
-}
-
-int SimProcess::Wait() {
     int status = 0;
     waitpid(m_pid, &status, 0);
     m_pid = -1;

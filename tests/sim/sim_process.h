@@ -11,7 +11,7 @@ namespace rpx::sim::test {
 // rpx41c-sim running with the given arguments; killed when the test ends without stopping it.
 class SimProcess {
 public:
-    explicit SimProcess(const std::vector<std::string>& args);
+    explicit SimProcess(std::vector<std::string> args);
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
@@ -20,8 +20,6 @@ public:
     std::string FirstLine(std::chrono::milliseconds timeout);
     // Sends SIGTERM and returns the exit status (-1 when it did not exit normally).
     int Terminate();
-    // Waits for the process to end by itself; its exit status.
-    int Wait();
 
 private:
     pid_t m_pid = -1;

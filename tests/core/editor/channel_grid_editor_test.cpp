@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "core/editor/channel_grid_editor.h"
@@ -24,72 +25,64 @@ protected:
         m_session.image = test::NewImage(model, rangeCode);
         m_session.image.SetByte(layout::kProgrammableKey2, 11);
     }
-    // Programs rows first..last with 450.n MHz and marks each record's reserved bits with n.
+    // Programs rows first..last with 450.n MHz and marks each record's reserved nibble with n.
     void Program(int first, int last) {
         for (int row = first; row <= last; ++row) {
             ASSERT_TRUE(m_editor.CommitRxCell(row, "450." + std::to_string(row), true).stored);
-            const std::size_t record = layout::ChannelRecordOffset(static_cast<std::size_t>(row));
-            m_session.image.SetByte(record + 0xD, static_cast<uint8_t>(0x30 | row));
-            m_session.image.SetByte(record + 0xE, static_cast<uint8_t>(row & 7));
+            const std::size_t options = layout::ChannelRecordOffset(static_cast<std::size_t>(row)) + 0xD;
+            m_session.image.SetByte(options, static_cast<uint8_t>(0x30 | row));
         }
     }
     std::string Rx(int row) const { return m_editor.CellText(row, GridColumn::Rx); }
-    uint8_t ReservedNibble(int row) const {
-        return m_session.image.Byte(layout::ChannelRecordOffset(static_cast<std::size_t>(row)) + 0xD) & 0x0F;
+    // Row by row: the n of its 450.n MHz ("-" when empty) and its reserved nibble.
+    std::string Rows() const {
+        std::string rows;
+        for (int row = 1; row <= ChannelGridEditor::kRowCount; ++row) {
+            const std::size_t options = layout::ChannelRecordOffset(static_cast<std::size_t>(row)) + 0xD;
+            rows += (Rx(row).empty() ? "-" : Rx(row).substr(4, 1)) +
+                    "0123456789ABCDEF"[m_session.image.Byte(options) & 0x0F] + " ";
+        }
+        return rows;
     }
 
+    // Records the messages; onShow lets the window start another edit while a message box is open.
+    struct Messenger : test::ScriptedMessenger {
+        std::function<void()> onShow = [] {};
+        MessageAnswer Show(const Message& message) override {
+            onShow();
+            return ScriptedMessenger::Show(message);
+        }
+    };
+
     Session m_session;
-    test::ScriptedMessenger m_messenger;
+    Messenger m_messenger;
     Notifier m_notifier{m_messenger, test::ShippedTexts()};
     ChannelGridEditor m_editor{m_session, m_notifier};
 };
 
-TEST_F(ChannelGridEditorTest, DeleteMovesTheGroupUpWithReservedBits) {
-    Program(1, 4);
-    Program(5, 5);
-    ASSERT_TRUE(m_editor.DeleteChannel(2));
-    EXPECT_EQ(Rx(1), "450.10000");
-    EXPECT_EQ(Rx(2), "450.30000");
-    EXPECT_EQ(Rx(3), "450.40000");
-    EXPECT_EQ(Rx(4), "");
-    EXPECT_EQ(Rx(5), "450.50000"); // the other group stays
-    EXPECT_EQ(ReservedNibble(2), 3);
-    EXPECT_EQ(ReservedNibble(3), 4);
-    EXPECT_EQ(ReservedNibble(4), 4); // a cleared record keeps its own
-    EXPECT_EQ(m_session.image.Byte(layout::ChannelRecordOffset(3) + 0xE), 4);
+TEST_F(ChannelGridEditorTest, RowCommandsMoveWholeRecordsWithinTheirGroup) {
+    enum Command { Delete, Insert, Copy };
+    const std::tuple<Command, int, int, bool, const char*> cases[] = {
+        // A cleared record keeps its own reserved nibble; insert needs an empty last row below.
+        {Delete, 2, 0, true, "11 33 44 -4 55 66 -F -F "}, {Insert, 2, 0, false, "11 22 33 44 55 66 -F -F "},
+        {Insert, 6, 0, true, "11 22 33 44 55 -6 66 -F "}, {Insert, 8, 0, false, "11 22 33 44 55 66 -F -F "},
+        {Copy, 7, 2, false, "11 22 33 44 55 66 -F -F "},  {Copy, 1, 7, true, "11 22 33 44 55 66 11 -F "},
+    };
+    for (const auto& [command, row, to, done, rows] : cases) {
+        Use("MDL2B", 0x31);
+        Program(1, 6);
+        EXPECT_EQ(command == Delete   ? m_editor.DeleteChannel(row)
+                  : command == Insert ? m_editor.InsertChannel(row)
+                                      : m_editor.CopyChannel(row, to),
+                  done)
+            << command << " " << row;
+        EXPECT_EQ(Rows(), rows) << command << " " << row;
+    }
+    const auto record = [&](std::size_t row) {
+        return m_session.image.Bytes().subspan(layout::ChannelRecordOffset(row), 16);
+    };
+    EXPECT_TRUE(std::ranges::equal(record(1), record(7))) << "the last copy carries all sixteen bytes";
     EXPECT_TRUE(m_messenger.ShownIds().empty());
-}
-
-TEST_F(ChannelGridEditorTest, InsertNeedsAnEmptyLastRow) {
-    Program(1, 4);
-    const RadioImage full = m_session.image;
-    EXPECT_FALSE(m_editor.InsertChannel(2));
-    EXPECT_EQ(m_session.image, full);
-    ASSERT_TRUE(m_editor.DeleteChannel(4));
-    EXPECT_FALSE(m_editor.InsertChannel(4)); // the last row has no room below
-    ASSERT_TRUE(m_editor.InsertChannel(2));
-    EXPECT_EQ(Rx(1), "450.10000");
-    EXPECT_EQ(Rx(2), "");
-    EXPECT_EQ(Rx(3), "450.20000");
-    EXPECT_EQ(Rx(4), "450.30000");
-    EXPECT_EQ(ReservedNibble(4), 3);
-    EXPECT_EQ(ReservedNibble(2), 2);
-
-    Program(6, 7);
-    ASSERT_TRUE(m_editor.InsertChannel(6));
-    EXPECT_EQ(Rx(6), "");
-    EXPECT_EQ(Rx(7), "450.60000");
-    EXPECT_EQ(Rx(8), "450.70000");
-}
-
-TEST_F(ChannelGridEditorTest, CopyCarriesAllSixteenBytesOnlyFromProgrammedRows) {
-    Program(1, 1);
-    ASSERT_TRUE(m_editor.CopyChannel(1, 7));
-    for (std::size_t i = 0; i < 16; ++i)
-        EXPECT_EQ(m_session.image.Byte(layout::ChannelRecordOffset(7) + i),
-                  m_session.image.Byte(layout::ChannelRecordOffset(1) + i));
-    EXPECT_FALSE(m_editor.CanCopyFrom(2));
-    EXPECT_FALSE(m_editor.CopyChannel(2, 3));
 }
 
 TEST_F(ChannelGridEditorTest, ReferencesToEmptiedChannelsAreReleasedWithAMessage) {
@@ -98,15 +91,13 @@ TEST_F(ChannelGridEditorTest, ReferencesToEmptiedChannelsAreReleasedWithAMessage
     m_session.image.SetByte(layout::kDataChannel, 3);
     m_editor.CommitRxCell(3, "", true);
     m_editor.CommitRxCell(2, "", true);
-    EXPECT_EQ(m_messenger.ShownIds(), (std::vector<TextId>{kDataChannelReleased, kEmergencyReleased}));
-    EXPECT_EQ(m_messenger.Shown()[0].captionId, 3017029);
-    EXPECT_EQ(m_messenger.Shown()[1].captionId, 3011023);
-    for (const Message& message : m_messenger.Shown()) {
-        EXPECT_EQ(message.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(message.buttons, MessageButtons::Ok);
-    }
-    EXPECT_EQ(m_session.image.Byte(layout::kEmergencyChannel), 0);
-    EXPECT_EQ(m_session.image.Byte(layout::kDataChannel), 0);
+    ASSERT_EQ(m_messenger.ShownIds(), (std::vector<TextId>{kDataChannelReleased, kEmergencyReleased}));
+    const Message& box = m_messenger.Shown()[1];
+    EXPECT_EQ(std::tuple(m_messenger.Shown()[0].captionId, box.captionId, box.icon, box.buttons),
+              std::tuple(3017029, 3011023, MessageIcon::Exclamation, MessageButtons::Ok));
+    EXPECT_EQ(std::tuple(m_session.image.Byte(layout::kEmergencyChannel),
+                         m_session.image.Byte(layout::kDataChannel)),
+              std::tuple(0, 0));
 
     m_messenger.Clear();
     m_session.image.SetByte(layout::kEmergencyChannel, 1);
@@ -119,11 +110,10 @@ TEST_F(ChannelGridEditorTest, ReferencesToEmptiedChannelsAreReleasedWithAMessage
 TEST_F(ChannelGridEditorTest, OutOfBandWarningOnlyForChangedText) {
     Use("MDL1B", 0x11);
     const FrequencyCommit typed = m_editor.CommitRxCell(1, "200.00000", true);
-    EXPECT_TRUE(typed.stored);
-    EXPECT_TRUE(typed.warned);
-    EXPECT_EQ(m_messenger.ShownIds(), std::vector<TextId>{kOutOfBand});
-    EXPECT_EQ(m_messenger.Shown()[0].captionId, txt::kCaptionWarning);
-    EXPECT_EQ(m_messenger.Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(std::tuple(typed.stored, typed.warned), std::tuple(true, true));
+    ASSERT_EQ(m_messenger.ShownIds(), std::vector<TextId>{kOutOfBand});
+    EXPECT_EQ(std::tuple(m_messenger.Shown()[0].captionId, m_messenger.Shown()[0].icon),
+              std::tuple(txt::kCaptionWarning, MessageIcon::Exclamation));
     m_messenger.Clear();
     EXPECT_FALSE(m_editor.CommitRxCell(1, Rx(1), false).warned); // tabbing through
     EXPECT_FALSE(m_editor.CommitTxCell(1, "300", false).warned);
@@ -132,107 +122,60 @@ TEST_F(ChannelGridEditorTest, OutOfBandWarningOnlyForChangedText) {
 }
 
 TEST_F(ChannelGridEditorTest, CellsFollowTheChannelAndTheGroupRules) {
-    struct Case {
-        const char* model;
-        uint8_t rangeCode;
-        uint8_t key2;
-        bool row5Visible;
-        bool row5Usable;
-    };
-    const Case cases[] = {
+    // Model, range code, programmable key 2, row 5 visible, row 5 usable.
+    const std::tuple<const char*, uint8_t, uint8_t, bool, bool> cases[] = {
         {"MDL2A", 0x31, 11, false, false}, // one group
         {"MDL2A", 0x30, 0xFF, true, false},
         {"MDL2B", 0x31, 6, true, false},
         {"MDL2B", 0x31, 11, true, true},
     };
-    for (const Case& c : cases) {
-        Use(c.model, c.rangeCode);
+    for (const auto& [model, rangeCode, key2, visible, usable] : cases) {
+        Use(model, rangeCode);
         ASSERT_TRUE(m_editor.CommitRxCell(1, "450.1", true).stored);
-        m_session.image.SetByte(layout::kProgrammableKey2, 11);
-        ASSERT_TRUE(m_editor.CommitRxCell(5, "450.5", true).stored || !c.row5Visible);
-        m_session.image.SetByte(layout::kProgrammableKey2, c.key2);
-        EXPECT_EQ(m_editor.IsRowVisible(5), c.row5Visible) << c.model;
+        ASSERT_TRUE(m_editor.CommitRxCell(5, "450.5", true).stored || !visible);
+        m_session.image.SetByte(layout::kProgrammableKey2, key2);
+        EXPECT_EQ(m_editor.IsRowVisible(5), visible) << model;
         for (GridColumn column : {GridColumn::Rx, GridColumn::Tx, GridColumn::Power})
-            EXPECT_EQ(m_editor.IsCellEnabled(5, column), c.row5Usable) << c.model << " key " << int(c.key2);
-        EXPECT_EQ(m_editor.SelectFlag(5, GridColumn::Scan, 0), c.row5Usable);
-        EXPECT_EQ(m_editor.DeleteChannel(5), c.row5Usable);
-        // Group 1 behaves alike on every model: RX alone on an empty row, encode only with TX.
-        EXPECT_TRUE(m_editor.IsCellEnabled(2, GridColumn::Rx));
+            EXPECT_EQ(m_editor.IsCellEnabled(5, column), usable) << model << " key " << int(key2);
+        EXPECT_EQ(m_editor.SelectFlag(5, GridColumn::Scan, 0), usable);
+        EXPECT_EQ(m_editor.DeleteChannel(5), usable);
+        // Group 1 behaves alike on every model: only RX on an empty row, encode only with TX.
         EXPECT_FALSE(m_editor.IsCellEnabled(2, GridColumn::Tx));
-        EXPECT_EQ(m_editor.CellText(2, GridColumn::Power), "");
-        EXPECT_TRUE(m_editor.IsCellEnabled(1, GridColumn::Decode));
-        EXPECT_FALSE(m_editor.IsCellEnabled(1, GridColumn::Encode));
-        EXPECT_EQ(m_editor.CellText(1, GridColumn::Encode), "");
         EXPECT_FALSE(m_editor.CommitToneCell(1, Direction::Tx, "67.0"));
     }
     EXPECT_THROW(m_editor.IsRowVisible(9), std::out_of_range);
-}
-
-TEST_F(ChannelGridEditorTest, TrunkingReservesLeadingRowsOfGroupOne) {
-    Program(1, 4);
-    m_session.image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
-    m_session.image.SetByte(layout::kTrunkingGroups, 2);
-    m_session.trunkingMode = true;
-    const std::string trunked = test::ShippedTexts().GetText(3019155);
-    EXPECT_EQ(Rx(2), trunked);
-    EXPECT_EQ(m_editor.CellText(2, GridColumn::Tx), "");
-    EXPECT_TRUE(m_editor.IsCellEnabled(2, GridColumn::Rx));
-    EXPECT_FALSE(m_editor.IsCellEnabled(2, GridColumn::Decode));
-    EXPECT_FALSE(m_editor.CommitRxCell(2, "460", true).stored);
-    EXPECT_FALSE(m_editor.DeleteChannel(1));
-    EXPECT_FALSE(m_editor.InsertChannel(2));
-    EXPECT_FALSE(m_editor.CopyChannel(3, 1));
-    EXPECT_EQ(Rx(3), "450.30000");
-    EXPECT_TRUE(m_editor.IsCellEnabled(3, GridColumn::Tx));
-
-    // Without bit 6 of the model options the trunking mode is taken back.
-    m_session.image.SetByte(RadioImage::kModelOptions, 0xBF);
-    m_session.image.Fill(layout::kDataChannelList, 8, 0x2C);
-    EXPECT_EQ(Rx(2), "450.20000");
-    m_editor.RefreshTrunkingRows();
-    EXPECT_EQ(m_session.image.Byte(layout::kPortMode), 0);
-    EXPECT_FALSE(m_session.trunkingMode);
-    EXPECT_TRUE(m_session.image.AllEqual(layout::kDataChannelList, 3, 0xFF));
-    EXPECT_EQ(m_session.image.Byte(layout::kDataChannelList + 3), 0x2C);
-}
-
-TEST_F(ChannelGridEditorTest, TonesAndFlagsAreStoredThroughTheirCells) {
-    Program(1, 1);
-    ASSERT_TRUE(m_editor.CommitTxCell(1, "455.1", true).stored);
-    EXPECT_TRUE(m_editor.SelectTone(1, Direction::Rx, "D754I"));
-    EXPECT_EQ(m_editor.CellText(1, GridColumn::Decode), "D754I");
-    EXPECT_FALSE(m_editor.SelectTone(1, Direction::Rx, "100.1")); // not an item
-    EXPECT_TRUE(m_editor.CommitToneCell(1, Direction::Tx, "300"));
-    EXPECT_EQ(m_editor.CellText(1, GridColumn::Encode), "254.1");
-    EXPECT_TRUE(m_editor.SelectFlag(1, GridColumn::Option, 1));
-    EXPECT_EQ(m_editor.CellText(1, GridColumn::Option), test::ShippedTexts().GetText(3013023));
+    // Only list items and the two flag items are taken.
+    EXPECT_FALSE(m_editor.SelectTone(1, Direction::Rx, "100.1"));
     EXPECT_FALSE(m_editor.SelectFlag(1, GridColumn::Option, 2));
     EXPECT_FALSE(m_editor.SelectFlag(1, GridColumn::Decode, 1));
 }
 
-// A messenger that lets the window start another edit while a message box is open.
-class ReenteringMessenger : public Messenger {
-public:
-    std::function<void()> onShow;
-    MessageAnswer Show(const Message&) override {
-        if (onShow)
-            onShow();
-        return MessageAnswer::Ok;
-    }
-};
+TEST_F(ChannelGridEditorTest, TrunkingReservesLeadingRowsUntilHiddenFunctionsTakeItBack) {
+    Program(1, 4);
+    m_session.image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
+    m_session.image.SetByte(layout::kTrunkingGroups, 2);
+    m_session.trunkingMode = true;
+    EXPECT_FALSE(m_editor.DeleteChannel(1));
+    EXPECT_FALSE(m_editor.InsertChannel(2));
+    EXPECT_FALSE(m_editor.CopyChannel(3, 1));
 
-TEST(ChannelGridEditorReentry, EditsWaitForTheRunningOne) {
-    Session session;
-    session.image = test::NewImage("MDL1B", 0x11);
-    ReenteringMessenger messenger;
-    Notifier notifier(messenger, test::NoTexts());
-    ChannelGridEditor editor(session, notifier);
+    m_session.image.SetByte(RadioImage::kModelOptions, 0xBF);
+    m_session.image.Fill(layout::kDataChannelList, 8, 0x2C);
+    EXPECT_EQ(Rx(2), "450.20000");
+    m_editor.RefreshTrunkingRows();
+    EXPECT_EQ(std::tuple(m_session.image.Byte(layout::kPortMode), m_session.trunkingMode),
+              std::tuple(0, false));
+    EXPECT_TRUE(m_session.image.AllEqual(layout::kDataChannelList, 3, 0xFF));
+    EXPECT_EQ(m_session.image.Byte(layout::kDataChannelList + 3), 0x2C);
+}
+
+TEST_F(ChannelGridEditorTest, EditsWaitForTheRunningOne) {
+    Use("MDL1B", 0x11);
     bool nestedStored = true;
-    messenger.onShow = [&] { nestedStored = editor.CommitRxCell(2, "150", true).stored; };
-    ASSERT_TRUE(editor.CommitRxCell(1, "200", true).warned);
+    m_messenger.onShow = [&] { nestedStored = m_editor.CommitRxCell(2, "150", true).stored; };
+    ASSERT_TRUE(m_editor.CommitRxCell(1, "200", true).warned);
     EXPECT_FALSE(nestedStored);
-    EXPECT_EQ(editor.CellText(2, GridColumn::Rx), "");
-    EXPECT_TRUE(editor.CommitRxCell(2, "150", true).stored);
+    EXPECT_EQ(Rx(2), "");
 }
 
 } // namespace

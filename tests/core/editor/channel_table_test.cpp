@@ -10,22 +10,23 @@
 namespace rpx {
 namespace {
 
-TEST(ChannelTable, ClearChannelKeepsOnlyTheReservedNibble) {
-    RadioImage image = test::NewImage("MDL2A", 0x31);
-    const std::size_t record = ChannelRecord(image, 2).Offset();
-    for (std::size_t i = 0; i < 16; ++i)
-        image.SetByte(record + i, static_cast<uint8_t>(0x41 + i));
-    image.SetByte(record + 0xD, 0xC5);
-    const RadioImage before = image;
-    ClearChannel(image, 2);
-    const uint8_t expected[] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x35, 0x00, 0xFF};
-    for (std::size_t i = 0; i < 16; ++i)
-        EXPECT_EQ(image.Byte(record + i), expected[i]) << i;
-    for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
-        if (i < record || i >= record + 16) {
-            ASSERT_EQ(image.Byte(i), before.Byte(i)) << i;
-        }
+TEST(ChannelTable, ClearingAChannelOrItsRxKeepsOnlyTheReservedBitsAndNoOtherRecordChanges) {
+    // Clearing also turns the scrambler off; erasing RX leaves it.
+    const std::pair<void (*)(RadioImage&, int), uint8_t> cases[] = {{ClearChannel, 0x00},
+                                                                    {EraseRxFrequency, 0x4F}};
+    for (const auto& [clear, scrambler] : cases) {
+        RadioImage image = test::NewImage("MDL2A", 0x31);
+        const std::size_t record = ChannelRecord(image, 2).Offset();
+        for (std::size_t i = 0; i < 16; ++i)
+            image.SetByte(record + i, static_cast<uint8_t>(0x41 + i));
+        image.SetByte(record + 0xD, 0xC5); // PTT ID 3, reserved nibble 5
+        RadioImage expected = image;
+        const uint8_t tail[] = {0x02, 0x35, scrambler, 0xFF};
+        expected.Fill(record, 12, 0xFF);
+        for (std::size_t i = 0; i < 4; ++i)
+            expected.SetByte(record + 12 + i, tail[i]);
+        clear(image, 2);
+        EXPECT_EQ(image, expected) << int(scrambler);
     }
 }
 
@@ -35,8 +36,7 @@ TEST(ChannelRecord, FieldsSitWhereTheRecordSaysAndChannelsAreChecked) {
     EXPECT_EQ(record.Offset(), 0x090u);
     record.SetScramblerCode(16);
     record.SetTone(Direction::Tx, ToneCode(0x029E));
-    EXPECT_EQ(image.Byte(0x09E), 0xF7);
-    EXPECT_EQ(image.Word(0x09A), 0x029E);
+    EXPECT_EQ(std::tuple(image.Byte(0x09E), image.Word(0x09A)), std::tuple(0xF7, 0x029E));
     EXPECT_THROW(ChannelRecord(image, 0), std::out_of_range);
     EXPECT_THROW(ChannelRecord(image, 9), std::out_of_range);
 }
@@ -46,55 +46,38 @@ TEST(ChannelFlags, ItemsWriteTheirBitsAndOptionNeedsBoth) {
     const std::size_t record = ChannelRecord(image, 1).Offset();
     EXPECT_EQ(FlagText(image, 1, ChannelFlag::Power), 0); // empty channel
     image.SetByte(record, 0x00);
-    EXPECT_EQ(FlagText(image, 1, ChannelFlag::Power), 3013015);      // fresh channel: high
-    EXPECT_EQ(FlagText(image, 1, ChannelFlag::WideNarrow), 1001029); // item 1
-    EXPECT_EQ(FlagText(image, 1, ChannelFlag::Scan), 3013021);
-    image.SetByte(record + 0xC, 0x72); // bit 6 alone is not option signalling
+    EXPECT_EQ(FlagText(image, 1, ChannelFlag::Power), 3013015); // fresh channel: high
+    image.SetByte(record + 0xC, 0x72);                          // bit 6 alone is not option signalling
     EXPECT_EQ(FlagText(image, 1, ChannelFlag::Option), 1001023);
     SetFlag(image, 1, ChannelFlag::Option, true);
     EXPECT_EQ(image.Byte(record + 0xC), 0xF2);
     SetFlag(image, 1, ChannelFlag::Option, false);
     EXPECT_EQ(image.Byte(record + 0xC), 0x32); // the unmute rule is left to the detail dialog
-    SetFlag(image, 1, ChannelFlag::Power, false);
-    SetFlag(image, 1, ChannelFlag::WideNarrow, false);
-    SetFlag(image, 1, ChannelFlag::Scan, false);
-    EXPECT_EQ(image.Byte(record + 0xC), 0x30);
-    EXPECT_EQ(image.Byte(record + 0xD), 0x0F);
+    for (ChannelFlag flag : {ChannelFlag::Power, ChannelFlag::WideNarrow, ChannelFlag::Scan})
+        SetFlag(image, 1, flag, false);
+    EXPECT_EQ(std::tuple(image.Byte(record + 0xC), image.Byte(record + 0xD)), std::tuple(0x30, 0x0F));
+    EXPECT_EQ(FlagText(image, 1, ChannelFlag::Power), 3013017);
 }
 
 TEST(CellKeyFilters, KeysAreFilteredAndLimited) {
-    struct Case {
-        const char* before;
-        const char* keys;
-        const char* after;
+    const std::tuple<bool, const char*, const char*, const char*> cases[] = {
+        // tone cell?, text before, keys, text after
+        {true, "", "d023n", "D023N"},       {true, "", "D08", "D0"},
+        {true, "", "123456", "12345"},      {true, "", "x1.-5", "1.5"},
+        {true, "D02", "\b\t", "D0"},        {true, "8", "9", "89"},
+        {false, "", "146.52abc", "146.52"}, {false, "", "1234567890", "123456789"},
+        {false, "146.5", "\b\b7", "1467"},  {false, "", "\t-+ ", ""},
     };
-    const Case toneCases[] = {
-        {"", "d023n", "D023N"}, {"", "D08", "D0"},     {"", "8", "8"},     {"", "123456", "12345"},
-        {"", "x1.-5", "1.5"},   {"D02", "\b\t", "D0"}, {"", "dni", "DNI"}, {"8", "9", "89"},
-    };
-    for (const Case& c : toneCases)
-        EXPECT_EQ(TypeIntoToneCell(c.before, c.keys), c.after) << c.keys;
-    const Case frequencyCases[] = {
-        {"", "146.52abc", "146.52"},
-        {"", "1234567890", "123456789"},
-        {"146.5", "\b\b7", "1467"},
-        {"", "\t-+ ", ""},
-    };
-    for (const Case& c : frequencyCases)
-        EXPECT_EQ(TypeIntoFrequencyCell(c.before, c.keys), c.after) << c.keys;
+    for (const auto& [tone, before, keys, after] : cases)
+        EXPECT_EQ(tone ? TypeIntoToneCell(before, keys) : TypeIntoFrequencyCell(before, keys), after) << keys;
 }
 
 TEST(CopyTarget, FieldsAreCorrectedToExistingChannels) {
-    struct Case {
-        const char* group;
-        const char* channel;
-        int row;
-    };
-    const Case cases[] = {
-        {"0", "0", 1}, {"", "", 1}, {"x", "3", 3}, {"3", "9", 8}, {"2", "1", 5}, {"1", "4", 4}, {"-", "5", 4},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(CopyTarget::FromFields(c.group, c.channel).Row(), c.row) << c.group << "/" << c.channel;
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"0", "0", 1}, {"x", "3", 3}, {"3", "9", 8},
+        {"2", "1", 5}, {"-", "5", 4}, {"18446744073709551615", "1", 5}};
+    for (const auto& [group, channel, row] : cases)
+        EXPECT_EQ(CopyTarget::FromFields(group, channel).Row(), row) << group << "/" << channel;
 }
 
 } // namespace

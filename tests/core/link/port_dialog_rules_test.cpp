@@ -21,90 +21,51 @@ protected:
     PortDialogRules dialog{port};
 };
 
-TEST_F(PortDialogRulesTest, OffersTheFourPortsByTheirTexts) {
-    std::vector<std::string> labels;
-    for (const PortChoice& choice : dialog.Choices())
-        labels.push_back(choice.Label(test::ShippedTexts()));
-    EXPECT_EQ(labels, (std::vector<std::string>{"COM1", "COM2", "COM3", "COM4"}));
-}
-
 TEST_F(PortDialogRulesTest, OpensOnTheStoredPortAndOkKeepsTheChoice) {
-    const struct {
-        uint8_t stored;
-        int selection;
-        uint8_t afterOk;
-    } cases[] = {{1, 0, 1}, {3, 2, 3}, {4, 3, 4}, {7, 0, 1}, {255, 0, 1}};
-    for (const auto& c : cases) {
-        port.SetPortNumber(c.stored);
+    const std::tuple<uint8_t, int, uint8_t> cases[] = {{3, 2, 3}, {4, 3, 4}, {7, 0, 1}};
+    for (const auto& [stored, selection, afterOk] : cases) {
+        port.SetPortNumber(stored);
         dialog.Open();
-        EXPECT_EQ(dialog.Selection(), c.selection) << int(c.stored);
+        EXPECT_EQ(dialog.Selection(), selection) << int(stored);
         EXPECT_EQ(dialog.Ok(), 1);
-        EXPECT_EQ(port.PortNumber(), c.afterOk) << int(c.stored);
+        EXPECT_EQ(port.PortNumber(), afterOk) << int(stored);
     }
 }
 
-TEST_F(PortDialogRulesTest, CancelKeepsThePort) {
-    port.SetPortNumber(3);
-    dialog.Open();
-    dialog.Select(0);
-    EXPECT_EQ(port.PortNumber(), 3);
-    EXPECT_EQ(port.DevicePath(), "/dev/port3");
-}
-
-TEST_F(PortDialogRulesTest, OkReopensAnOpenPortOnTheChosenNumber) {
+TEST_F(PortDialogRulesTest, OnlyOkReopensAnOpenPortOnTheChosenNumber) {
     ASSERT_EQ(port.SetOpen(true), 1);
     dialog.Open();
     dialog.Select(1);
     mappedNumbers.clear();
+    EXPECT_EQ(port.PortNumber(), 1) << "selecting alone changes nothing";
     EXPECT_EQ(dialog.Ok(), 1);
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(mappedNumbers, std::vector<uint8_t>{2});
 }
 
-TEST_F(PortDialogRulesTest, DeviceChoiceUsesItsPathUntilANumberIsChosen) {
+TEST_F(PortDialogRulesTest, ADeviceChosenByPathIsSelectedAgainUntilANumberIsChosen) {
     port.SetPortNumber(2);
     dialog.AddDeviceChoice("Virtual radio", "virtual:radio");
-    ASSERT_EQ(dialog.Choices().size(), 5u);
-    EXPECT_EQ(dialog.Choices()[4].Label(test::ShippedTexts()), "Virtual radio");
+    std::vector<std::string> labels;
+    for (const PortChoice& choice : dialog.Choices())
+        labels.push_back(choice.Label(test::ShippedTexts()));
+    EXPECT_EQ(labels, (std::vector<std::string>{"COM1", "COM2", "COM3", "COM4", "Virtual radio"}));
     dialog.Open();
     EXPECT_EQ(dialog.Selection(), 1);
     dialog.Select(4);
     EXPECT_EQ(dialog.Ok(), 1);
-    EXPECT_EQ(port.DevicePath(), "virtual:radio");
-    EXPECT_EQ(port.PortNumber(), 2);
-
+    EXPECT_EQ(std::tuple(port.DevicePath(), port.PortNumber()), std::tuple("virtual:radio", 2));
     dialog.Open();
+    EXPECT_EQ(dialog.Selection(), 4);
+
+    // A typed path is offered as a choice of its own.
+    port.SetDevicePath("/dev/ttyXR7");
+    dialog.Open();
+    ASSERT_EQ(dialog.Choices().size(), 6u);
+    EXPECT_EQ(dialog.Selection(), 5);
     dialog.Select(2);
     dialog.Ok();
-    EXPECT_EQ(port.DevicePath(), "/dev/port3");
-}
-
-} // namespace
-} // namespace rpx
-
-namespace rpx {
-namespace {
-
-TEST(PortDialogRulesDevicePath, ADeviceChosenByPathIsSelectedAgain) {
-    MemorySerialPair pair;
-    SerialPort port(pair.First(), [](uint8_t n) { return "/dev/ttyS" + std::to_string(n - 1); });
-    port.SetDevicePath("Virtual radio");
-    PortDialogRules rules(port);
-    rules.AddDeviceChoice("Virtual radio", "Virtual radio");
-    rules.Open();
-    EXPECT_EQ(rules.Selection(), 4);
-    rules.Ok();
-    EXPECT_EQ(port.ChosenDevicePath(), "Virtual radio");
-
-    port.SetDevicePath("/dev/ttyXR7");
-    PortDialogRules again(port);
-    again.Open();
-    ASSERT_EQ(again.Choices().size(), 5u) << "a typed path stays offered";
-    EXPECT_EQ(again.Selection(), 4);
-    again.Select(2);
-    again.Ok();
-    EXPECT_EQ(port.ChosenDevicePath(), "");
-    EXPECT_EQ(port.PortNumber(), 3);
+    EXPECT_EQ(std::tuple(port.ChosenDevicePath(), port.DevicePath()), std::tuple("", "/dev/port3"));
 }
 
 } // namespace

@@ -47,34 +47,6 @@ RadioImage PatternImage(uint8_t seed, uint8_t portMode = 0) {
     return image;
 }
 
-// Writes past limit bytes fail as on a full disk, whatever the user's rights.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    void (*m_handler)(int);
-    rlimit m_saved{};
-};
-
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const fs::path& folder) : m_saved(fs::current_path()) { fs::current_path(folder); }
-    ~CurrentFolder() { fs::current_path(m_saved); }
-
-private:
-    fs::path m_saved;
-};
-
 class DocumentTest : public ::testing::Test {
 protected:
     DocumentTest() {
@@ -90,11 +62,7 @@ protected:
         return std::tuple(m_session.image, m_session.trunkingMode, m_session.titleFilePart,
                           m_session.currentFilePath, m_session.dataDirectory);
     }
-    std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir.Path()), {}));
-    }
     void ExpectError(TextId text, const std::string& startsWith = "") const {
-        ASSERT_FALSE(m_messenger.Shown().empty());
         const Message& box = m_messenger.Shown().back();
         EXPECT_EQ(box.textIds, std::vector<TextId>{text});
         EXPECT_EQ(box.text.rfind(startsWith, 0), 0u) << box.text;
@@ -109,42 +77,28 @@ protected:
     Document m_document{m_session, m_notifier};
 };
 
-TEST_F(DocumentTest, SaveAsThenOpenRestoresEveryByteAndNamesTheFile) {
-    const RadioImage saved = PatternImage(9);
+TEST_F(DocumentTest, SaveAsThroughALinkKeepsItAndOpenRestoresEveryByteAndTheTrunkingMode) {
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    m_dir.Write("real.dat", SerialiseDataFile(PatternImage(2)));
+    fs::permissions(m_dir / "real.dat", perms);
+    fs::create_symlink(m_dir / "real.dat", m_dir / "link.dat");
+    const RadioImage saved = PatternImage(9, layout::kTrunkingPortMode);
     m_session.image = saved;
-    ASSERT_TRUE(m_document.FileSaveAs(m_dir / "Site1.dat"));
-    EXPECT_EQ(m_session.titleFilePart, "Site1.dat");
-    EXPECT_EQ(fs::path(m_session.dataDirectory), m_dir.Path());
+    ASSERT_TRUE(m_document.FileSaveAs(m_dir / "link.dat"));
+    EXPECT_EQ(std::tuple(m_session.titleFilePart, fs::is_symlink(m_dir / "link.dat"),
+                         fs::status(m_dir / "real.dat").permissions()),
+              std::tuple("link.dat", true, perms));
 
     m_session = Session{};
-    ASSERT_TRUE(m_document.FileOpen(m_dir / "Site1.dat"));
-    EXPECT_EQ(m_session.image, saved);
-    EXPECT_EQ(m_session.titleFilePart, "Site1.dat");
-    EXPECT_EQ(fs::path(m_session.currentFilePath), m_dir / "Site1.dat");
-    EXPECT_EQ(fs::path(m_session.dataDirectory), m_dir.Path());
+    ASSERT_TRUE(m_document.FileOpen(m_dir / "real.dat"));
+    EXPECT_EQ(std::tuple(m_session.image, m_session.trunkingMode, m_session.titleFilePart,
+                         fs::path(m_session.currentFilePath), fs::path(m_session.dataDirectory)),
+              std::tuple(saved, true, "real.dat", m_dir / "real.dat", m_dir.Path()));
     EXPECT_TRUE(m_messenger.Shown().empty());
 }
 
-TEST_F(DocumentTest, OpenAcceptsBothMagicsAndLongerFilesAndTakesTrunkingModeFromThePortMode) {
-    struct Case {
-        const char* magic;
-        uint8_t portMode;
-        bool trunking;
-    };
-    for (const Case& c : {Case{"RZ7150", 3, true}, Case{"RQ7150", 0, false}, Case{"RZ7150", 2, false}}) {
-        m_session.trunkingMode = !c.trunking;
-        std::vector<uint8_t> bytes = SerialiseDataFile(PatternImage(7, c.portMode));
-        std::copy_n(c.magic, 6, bytes.begin());
-        bytes.resize(kDataFileSize + 300, 0x42);
-        m_dir.Write("in.dat", bytes);
-        ASSERT_TRUE(m_document.FileOpen(m_dir / "in.dat")) << c.magic;
-        EXPECT_EQ(m_session.image, PatternImage(7, c.portMode));
-        EXPECT_EQ(m_session.trunkingMode, c.trunking);
-    }
-}
-
 TEST_F(DocumentTest, OpenRefusalsReportAndLeaveTheSessionUntouched) {
-    RadioImage hidden = PatternImage(3);
+    RadioImage hidden = PatternImage(3, 2); // a port mode other than trunking
     hidden.SetBit(RadioImage::kModelOptions, 6, false);
     m_dir.Write("hidden.dat", SerialiseDataFile(hidden));
     std::vector<uint8_t> bytes = SerialiseDataFile(PatternImage(3));
@@ -164,39 +118,62 @@ TEST_F(DocumentTest, OpenRefusalsReportAndLeaveTheSessionUntouched) {
         m_messenger.Clear();
         EXPECT_FALSE(m_document.FileOpen(m_dir / name)) << name;
         EXPECT_EQ(State(), before) << name;
-        EXPECT_EQ(m_messenger.Shown().size(), 1u);
+        ASSERT_EQ(m_messenger.Shown().size(), 1u);
         ExpectError(text, text == txt::kOpenFailed ? "open " + (m_dir / name).string() + ": " : "");
     }
     m_session.extendedMode = true;
     EXPECT_TRUE(m_document.FileOpen(m_dir / "hidden.dat"));
-    EXPECT_EQ(m_session.image, hidden);
+    EXPECT_EQ(std::tuple(m_session.image, m_session.trunkingMode), std::tuple(hidden, false));
 }
 
-TEST_F(DocumentTest, SaveAsksBeforeOverwritingAndWritesOnlyOnOk) {
-    for (MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Ok}) {
+TEST_F(DocumentTest, SaveAsksBeforeOverwritingAndKeepsTheOldFileUnlessWrittenWhole) {
+    const struct {
+        MessageAnswer answer;
+        rlim_t sizeLimit; // 0: none; writes past it fail as on a full disk, whatever the user's rights
+        bool written;
+    } cases[] = {
+        {MessageAnswer::Cancel, 0, false}, {MessageAnswer::Ok, 0, true}, {MessageAnswer::Ok, 1000, false}};
+    const std::string target = (m_dir / "Old.dat").string();
+    const auto before = State();
+    for (const auto& c : cases) {
         m_dir.Write("Old.dat", SerialiseDataFile(PatternImage(2)));
         m_messenger.Clear();
-        m_messenger.Answer(answer);
-        EXPECT_EQ(m_document.FileSave(), answer == MessageAnswer::Ok);
-        const RadioImage expected = answer == MessageAnswer::Ok ? m_session.image : PatternImage(2);
-        EXPECT_EQ(ReadFileBytes(m_dir / "Old.dat"), SerialiseDataFile(expected));
-        ASSERT_EQ(m_messenger.ShownIds(), std::vector<TextId>{kOverwriteQuestion});
+        m_messenger.Answer(c.answer);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit lowered{c.sizeLimit != 0 ? c.sizeLimit : saved.rlim_cur, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
+        EXPECT_EQ(m_document.FileSave(), c.written) << c.sizeLimit;
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+
+        EXPECT_EQ(ReadFileBytes(target), SerialiseDataFile(c.written ? m_session.image : PatternImage(2)));
+        EXPECT_EQ(State(), before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir.Path()), {}), 1) << "a temporary file is left";
+        ASSERT_EQ(m_messenger.ShownIds()[0], kOverwriteQuestion);
         const Message& box = m_messenger.Shown()[0];
         EXPECT_EQ(std::tuple(box.text, box.captionId, box.buttons, box.icon, box.defaultButton),
                   std::tuple("Old.dat", txt::kCaptionConfirm, MessageButtons::OkCancel,
                              MessageIcon::Exclamation, DefaultButton::Second));
+        ASSERT_EQ(m_messenger.Shown().size(), c.sizeLimit != 0 ? 2u : 1u);
     }
-    EXPECT_EQ(FilesInFolder(), 1u);
+    ExpectError(txt::kSaveFailed, "save " + target + ": ");
+    EXPECT_GT(m_messenger.Shown().back().text.size(), target.size() + 7) << "no reason given";
+
+    // A failed Save As does not adopt the name.
+    m_dir.Write("plain", std::string("not a folder"));
+    EXPECT_FALSE(m_document.FileSaveAs(m_dir / "plain" / "x.dat"));
+    EXPECT_EQ(State(), before);
 }
 
-TEST_F(DocumentTest, FileNewKeepsTheModelAndSaveWritesTheUntitledNameIntoTheDataDirectory) {
+TEST_F(DocumentTest, FileNewAsksAndKeepsOnlyTheModel) {
     Session other;
     other.image = PatternImage(200);
     for (RadioImage* image : {&m_session.image, &other.image}) {
         image->SetModelString("MDL1B");
         image->SetRangeCode(0x23);
-        image->SetByte(RadioImage::kModelOptions, 0xBF);
-        image->SetByte(RadioImage::kModelOptions + 1, 0x12);
+        image->SetWord(RadioImage::kModelOptions, 0x12BF);
     }
     const RadioImage before = m_session.image;
     m_messenger.Answer(MessageAnswer::Cancel);
@@ -206,79 +183,11 @@ TEST_F(DocumentTest, FileNewKeepsTheModelAndSaveWritesTheUntitledNameIntoTheData
     EXPECT_EQ(m_messenger.ShownIds(), (std::vector<TextId>{kNewQuestion, kNewQuestion}));
     EXPECT_EQ(m_messenger.Shown()[0].defaultButton, DefaultButton::Second);
     EXPECT_EQ(m_session.image.ModelCode(), "MDL1B\x23");
-    EXPECT_EQ(m_session.image.Byte(RadioImage::kModelOptions), 0xBF);
-    EXPECT_EQ(m_session.image.Byte(layout::kPortMode), 0);
-    EXPECT_FALSE(m_session.trunkingMode);
-    EXPECT_EQ(m_session.titleFilePart, "NoName.dat");
+    EXPECT_EQ(m_session.image.Word(RadioImage::kModelOptions), 0x12BF);
+    EXPECT_EQ(std::tuple(m_session.trunkingMode, m_session.titleFilePart), std::tuple(false, "NoName.dat"));
     // Nothing of the old image but its model identity survives.
     Document(other, m_notifier).FileNew();
     EXPECT_EQ(m_session.image, other.image);
-
-    ASSERT_TRUE(m_document.FileSave());
-    EXPECT_EQ(ReadFileBytes(m_dir / "NoName.dat"), SerialiseDataFile(m_session.image));
-    EXPECT_EQ(std::tuple(m_session.titleFilePart, fs::path(m_session.dataDirectory)),
-              std::tuple("NoName.dat", m_dir.Path()));
-}
-
-TEST_F(DocumentTest, SaveWithoutDataDirectoryWritesIntoTheCurrentFolderAndAsksBeforeOverwriting) {
-    test::TempDir current;
-    CurrentFolder inside(current.Path());
-    current.Write("Old.dat", SerialiseDataFile(PatternImage(2)));
-    m_session.dataDirectory = (m_dir / "gone").string();
-    m_messenger.Answer(MessageAnswer::Cancel);
-    EXPECT_FALSE(m_document.FileSave());
-    EXPECT_EQ(ReadFileBytes(current / "Old.dat"), SerialiseDataFile(PatternImage(2)));
-    ASSERT_TRUE(m_document.FileSave());
-    EXPECT_EQ(ReadFileBytes(current / "Old.dat"), SerialiseDataFile(m_session.image));
-    EXPECT_EQ(m_messenger.ShownIds(), (std::vector<TextId>{kOverwriteQuestion, kOverwriteQuestion}));
-    EXPECT_FALSE(fs::exists(m_dir / "gone"));
-    EXPECT_EQ(m_session.dataDirectory, (m_dir / "gone").string());
-}
-
-TEST_F(DocumentTest, SavingOverAFileKeepsItsPermissionsAndSymbolicLinks) {
-    m_dir.Write("real.dat", SerialiseDataFile(PatternImage(2)));
-    fs::permissions(m_dir / "real.dat",
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink(m_dir / "real.dat", m_dir / "link.dat");
-    ASSERT_TRUE(m_document.FileSaveAs(m_dir / "link.dat"));
-    EXPECT_TRUE(fs::is_symlink(m_dir / "link.dat"));
-    EXPECT_EQ(ReadFileBytes(m_dir / "real.dat"), SerialiseDataFile(m_session.image));
-    EXPECT_EQ(fs::status(m_dir / "real.dat").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(DocumentTest, WriteFailuresReportAndKeepTheOldFileAndTheSession) {
-    m_dir.Write("plain", std::string("not a folder"));
-    struct Case {
-        const char* name;
-        bool saveAs;
-        fs::path target;
-        rlim_t sizeLimit; // 0: none
-    };
-    const Case cases[] = {
-        {"parent is a file", true, m_dir / "plain" / "x.dat", 0},
-        {"name too long", true, m_dir / (std::string(300, 'n') + ".dat"), 0},
-        {"disk full on save as", true, m_dir / "Old.dat", 1000},
-        {"disk full on save", false, m_dir / "Old.dat", 1000},
-    };
-    for (const Case& c : cases) {
-        m_dir.Write("Old.dat", SerialiseDataFile(PatternImage(2)));
-        const auto before = State();
-        const std::size_t files = FilesInFolder();
-        m_messenger.Clear();
-        {
-            std::optional<FileSizeLimit> limit;
-            if (c.sizeLimit != 0)
-                limit.emplace(c.sizeLimit);
-            EXPECT_FALSE(c.saveAs ? m_document.FileSaveAs(c.target) : m_document.FileSave()) << c.name;
-        }
-        EXPECT_EQ(State(), before) << c.name;
-        EXPECT_EQ(ReadFileBytes(m_dir / "Old.dat"), SerialiseDataFile(PatternImage(2))) << c.name;
-        EXPECT_EQ(FilesInFolder(), files) << c.name; // no temporary file left behind
-        EXPECT_EQ(m_messenger.Shown().size(), c.saveAs ? 1u : 2u) << c.name;
-        ExpectError(txt::kSaveFailed, "save " + c.target.string() + ": ");
-        EXPECT_GT(m_messenger.Shown().back().text.size(), c.target.string().size() + 7) << "no reason given";
-    }
 }
 
 TEST_F(DocumentTest, PreviewShowsTheMessageOfDataFilesOnly) {
@@ -295,10 +204,8 @@ TEST_F(DocumentTest, PreviewShowsTheMessageOfDataFilesOnly) {
         {"c.txt", std::nullopt},
         {"missing.dat", std::nullopt},
         {"d.dat", MessagePreview{}}};
-    const auto before = State();
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(m_document.Preview(m_dir / name), expected) << name;
-    EXPECT_EQ(State(), before);
 }
 
 } // namespace
