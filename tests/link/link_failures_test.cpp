@@ -5,177 +5,152 @@ namespace rpx {
 namespace {
 
 using test::PatternImage;
+using Answers = std::vector<MessageAnswer>;
 
 constexpr TextId kReadQuestion = 3003001;
 constexpr TextId kReadDone = 3003049;
-constexpr TextId kCommError = 3003005;
-constexpr TextId kUnreadable = 3003019;
-constexpr TextId kUnknownModel = 3003031;
-constexpr TextId kWrongPassword = 3003029;
 constexpr TextId kWriteQuestion = 3003003;
 constexpr TextId kWriteDone = 3003051;
+constexpr TextId kCommError = 3003005;
+constexpr TextId kUnknownModel = 3003031;
+constexpr TextId kWrongPassword = 3003029;
 
 class LinkFailures : public test::LinkFixture {
 protected:
-    // The last bytes the program sent.
+    // Starts the radio, scripts the answers and runs a read or a write of the session image.
+    bool Transfer(const sim::RadioSetup& setup, bool write, const Answers& answers) {
+        StartRadio(setup);
+        messenger.Clear();
+        for (MessageAnswer a : answers)
+            messenger.Answer(a);
+        return write ? Commands().OnProgramWrite() : Commands().OnProgramRead();
+    }
     sim::Bytes LastSentBytes(std::size_t count) const {
         const sim::Bytes all = SentBytes();
         return sim::Bytes(all.end() - static_cast<std::ptrdiff_t>(std::min(count, all.size())), all.end());
     }
 };
 
-// Every fault, answered Cancel: "E" then "e" go out, the port closes, the image stays; answered
-// Retry once: the read starts again from identification and brings every byte.
-TEST_F(LinkFailures, ReadFaultsWithRetryAndCancel) {
+// Every fault, answered Cancel: "E" then "e" go out, the port closes, the image stays; answered Retry:
+// the transfer starts again from identification and carries every byte.
+TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
     const struct {
         const char* name;
+        bool write;
         sim::FaultKind kind;
         int occurrence;
     } faults[] = {
-        {"no ACK to PROGRAM", sim::FaultKind::NoProgramAck, 1},
-        {"no reply to block 5", sim::FaultKind::NoBlockReply, 6},
-        {"19-byte block", sim::FaultKind::ShortBlock, 6},
-        {"block not starting W", sim::FaultKind::BadBlockStart, 6},
-        {"late identification", sim::FaultKind::SlowReply, 2},
-        {"no memory size in time", sim::FaultKind::SlowReply, 4},
-        {"garbage before a block", sim::FaultKind::Garbage, 12},
+        {"no ACK to PROGRAM", false, sim::FaultKind::NoProgramAck, 1},
+        {"no reply to block 5", false, sim::FaultKind::NoBlockReply, 6},
+        {"19-byte block", false, sim::FaultKind::ShortBlock, 6},
+        {"block not starting W", false, sim::FaultKind::BadBlockStart, 6},
+        {"late identification", false, sim::FaultKind::SlowReply, 2},
+        {"no memory size in time", false, sim::FaultKind::SlowReply, 4},
+        {"garbage before a block", false, sim::FaultKind::Garbage, 12},
+        {"refused write block", true, sim::FaultKind::NakWrite, 3},
     };
-    for (const auto& fault : faults) {
+    for (const auto& f : faults) {
         for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Retry}) {
             sim::RadioSetup setup;
-            setup.image = PatternImage();
-            setup.faults = {{fault.kind, fault.occurrence}};
-            StartRadio(setup);
-            session.image.FillAll(0x11);
+            setup.image = f.write ? sim::RadioSetup{}.image : PatternImage();
+            setup.faults = {{f.kind, f.occurrence}};
+            session.image = PatternImage();
+            if (!f.write)
+                session.image.FillAll(0x11);
             const RadioImage before = session.image;
-            messenger.Clear();
-            messenger.Answer(MessageAnswer::Ok);
-            messenger.Answer(answer);
-            const bool read = Commands().OnProgramRead();
-            const std::string what = std::string(fault.name) + (answer == MessageAnswer::Retry ? " retry" : " cancel");
+            const bool done = Transfer(setup, f.write, {MessageAnswer::Ok, answer});
+            const std::string what =
+                std::string(f.name) + (answer == MessageAnswer::Retry ? " retry" : " cancel");
+            const TextId question = f.write ? kWriteQuestion : kReadQuestion;
+            const std::vector<TextId> shown = messenger.ShownIds();
             EXPECT_FALSE(Port().IsOpen()) << what;
+            EXPECT_EQ(done, answer == MessageAnswer::Retry) << what;
             if (answer == MessageAnswer::Cancel) {
-                EXPECT_FALSE(read) << what;
                 EXPECT_EQ(session.image, before) << what;
-                EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kReadQuestion, kCommError})) << what;
+                EXPECT_EQ(shown, (std::vector<TextId>{question, kCommError})) << what;
                 EXPECT_EQ(LastSentBytes(2), (sim::Bytes{0x45, 0x65})) << what;
-            } else {
-                // A late reply can spoil the first retry too; every box is a Retry until the read is done.
-                EXPECT_TRUE(read) << what;
-                EXPECT_EQ(session.image, PatternImage()) << what;
-                const std::vector<TextId> shown = messenger.ShownIds();
-                ASSERT_GE(shown.size(), 3u) << what;
-                EXPECT_EQ(shown.front(), kReadQuestion) << what;
-                EXPECT_EQ(shown.back(), kReadDone) << what;
-                EXPECT_TRUE(std::all_of(shown.begin() + 1, shown.end() - 1, [](TextId id) { return id == kCommError; }))
-                    << what;
+                continue;
             }
+            // A late reply can spoil the first retry too; every box is a Retry until the transfer is done.
+            EXPECT_EQ(session.image, PatternImage()) << what;
+            EXPECT_TRUE(std::ranges::equal(Radio().Memory().Bytes().subspan(0x3F0),
+                                           PatternImage().Bytes().subspan(0x3F0)))
+                << what;
+            const TextId finished = f.write ? kWriteDone : kReadDone;
+            EXPECT_TRUE(shown.size() >= 3 && shown.front() == question && shown.back() == finished &&
+                        std::count(shown.begin(), shown.end(), kCommError) + 2 == std::ssize(shown))
+                << what;
         }
     }
 }
 
-TEST_F(LinkFailures, RefusedWriteBlockCanBeRetried) {
-    for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Retry}) {
+// Refusals the radio's identification forces, before any block moves.
+TEST_F(LinkFailures, RadiosThatCannotBeServedAreLeftAtOnce) {
+    const struct {
+        const char* name;
+        bool write, readable, refuseExtended;
+        std::string modelCode;
+        Answers answers;
+        std::vector<TextId> shown;
+    } cases[] = {
+        {"unreadable", false, false, false, "", {}, {kReadQuestion, 3003019}},
+        {"unknown model",
+         false,
+         true,
+         false,
+         "XYZ121",
+         {MessageAnswer::Ok, MessageAnswer::Retry, MessageAnswer::Cancel},
+         {kReadQuestion, kUnknownModel, kUnknownModel}},
+        {"extended data refused",
+         true,
+         true,
+         true,
+         "MDL2B1",
+         {MessageAnswer::Ok, MessageAnswer::Cancel},
+         {kWriteQuestion, kUnknownModel}},
+    };
+    for (const auto& c : cases) {
         sim::RadioSetup setup;
-        setup.faults = {{sim::FaultKind::NakWrite, 3}};
-        StartRadio(setup);
-        session.image = PatternImage("MDL2A1");
-        messenger.Clear();
-        messenger.Answer(MessageAnswer::Ok);
-        messenger.Answer(answer);
-        const bool written = Commands().OnProgramWrite();
-        if (answer == MessageAnswer::Cancel) {
-            EXPECT_FALSE(written);
-            EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kWriteQuestion, kCommError}));
-            EXPECT_EQ(LastSentBytes(2), (sim::Bytes{0x45, 0x65}));
-        } else {
-            EXPECT_TRUE(written);
-            EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kWriteQuestion, kCommError, kWriteDone}));
-            const RadioImage radio = Radio().Memory();
-            for (std::size_t a = 0x3F0; a < 0x800; ++a)
-                ASSERT_EQ(radio.Byte(a), session.image.Byte(a)) << a;
-        }
+        setup.image = PatternImage();
+        setup.readable = c.readable;
+        setup.refuseExtended = c.refuseExtended;
+        setup.modelCode = c.modelCode;
+        session.image = PatternImage("MDL2B1");
+        session.image.SetByte(0x100, 0x11);
+        const RadioImage before = session.image;
+        EXPECT_FALSE(Transfer(setup, c.write, c.answers)) << c.name;
+        EXPECT_EQ(messenger.ShownIds(), c.shown) << c.name;
+        EXPECT_EQ(session.image, before) << c.name;
+        EXPECT_EQ(Radio().Counters().blockReads + Radio().Counters().blockWrites, 0) << c.name;
+        EXPECT_EQ(LastSentBytes(1), (sim::Bytes{0x45})) << c.name;
+        EXPECT_FALSE(Port().IsOpen()) << c.name;
     }
-}
-
-TEST_F(LinkFailures, UnreadableRadioIsLeftAtOnce) {
-    sim::RadioSetup setup;
-    setup.image = PatternImage();
-    setup.readable = false;
-    StartRadio(setup);
-    const RadioImage before = session.image;
-    EXPECT_FALSE(Commands().OnProgramRead());
-    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kReadQuestion, kUnreadable}));
-    EXPECT_EQ(session.image, before);
-    EXPECT_EQ(LastSentBytes(1), (sim::Bytes{0x45}));
-    EXPECT_EQ(Radio().Counters().blockReads, 0);
-}
-
-TEST_F(LinkFailures, UnknownModelOffersRetry) {
-    sim::RadioSetup setup;
-    setup.modelCode = "XYZ121";
-    StartRadio(setup);
-    messenger.Answer(MessageAnswer::Ok);
-    messenger.Answer(MessageAnswer::Retry);
-    messenger.Answer(MessageAnswer::Cancel);
-    EXPECT_FALSE(Commands().OnProgramRead());
-    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kReadQuestion, kUnknownModel, kUnknownModel}));
-    EXPECT_EQ(messenger.Shown()[1].buttons, MessageButtons::RetryCancel);
-    EXPECT_EQ(Radio().Counters().blockReads, 0);
-    EXPECT_FALSE(Port().IsOpen());
-}
-
-TEST_F(LinkFailures, RadioThatCannotTakeExtendedDataIsRefused) {
-    sim::RadioSetup setup;
-    setup.refuseExtended = true;
-    setup.modelCode = "MDL2B1"; // a type-1 radio
-    StartRadio(setup);
-    session.image = PatternImage("MDL2B1");
-    messenger.Answer(MessageAnswer::Ok);
-    messenger.Answer(MessageAnswer::Cancel);
-    EXPECT_FALSE(Commands().OnProgramWrite());
-    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kWriteQuestion, kUnknownModel}));
-    EXPECT_EQ(Radio().Counters().blockWrites, 0);
 }
 
 TEST_F(LinkFailures, DataPasswordGuardsTheRead) {
     const struct {
-        const char* name;
         std::deque<std::string> typed;
-        bool read;
         std::vector<TextId> shown;
     } cases[] = {
-        {"right", {"4711"}, true, {kReadQuestion, kReadDone}},
-        {"wrong then right", {"1234", "4711"}, true, {kReadQuestion, kWrongPassword, kReadDone}},
-        {"cancelled", {""}, false, {kReadQuestion}},
-        {"wrong then cancelled", {"47", ""}, false, {kReadQuestion, kWrongPassword}},
+        {{"4711"}, {kReadQuestion, kReadDone}},
+        {{"1234", "4711"}, {kReadQuestion, kWrongPassword, kReadDone}},
+        {{""}, {kReadQuestion}},
+        {{"47", ""}, {kReadQuestion, kWrongPassword}},
     };
     for (const auto& c : cases) {
         sim::RadioSetup setup;
         setup.image = PatternImage();
         setup.dataPassword = "4711";
         setup.messageLines = std::array<std::string, 2>{"FLEET 7", "CAR 12"};
-        StartRadio(setup);
         session.image.FillAll(0x11);
-        messenger.Clear();
         ui.passwords = c.typed;
-        EXPECT_EQ(Commands().OnProgramRead(), c.read) << c.name;
-        EXPECT_EQ(messenger.ShownIds(), c.shown) << c.name;
-        EXPECT_EQ(ui.shownMessage, "FLEET 7|CAR 12") << c.name;
-        if (!c.read) {
-            EXPECT_EQ(session.image.Byte(0x100), 0x11) << c.name;
-            EXPECT_EQ(LastSentBytes(1), (sim::Bytes{0x45})) << c.name;
-            EXPECT_FALSE(Port().IsOpen()) << c.name;
-        }
-        ui.passwordDialogs = 0;
+        const bool read = c.typed.back() == "4711";
+        EXPECT_EQ(Transfer(setup, false, {}), read) << c.typed.front();
+        EXPECT_EQ(messenger.ShownIds(), c.shown) << c.typed.front();
+        EXPECT_EQ(ui.shownMessage, "FLEET 7|CAR 12");
+        EXPECT_EQ(session.image.Byte(0x100) == 0x11, !read) << c.typed.front();
+        EXPECT_FALSE(Port().IsOpen());
     }
-}
-
-TEST_F(LinkFailures, NoPasswordMeansNoDialog) {
-    StartRadio({});
-    EXPECT_TRUE(Commands().OnProgramRead());
-    EXPECT_EQ(ui.passwordDialogs, 0);
-    EXPECT_EQ(Radio().Counters().blockReads, 1 + 128);
 }
 
 TEST_F(LinkFailures, RadioInformation) {
@@ -186,26 +161,22 @@ TEST_F(LinkFailures, RadioInformation) {
     RadioInformation information;
     ASSERT_TRUE(OnToolsRadioInfo(Link(), information));
     EXPECT_FALSE(Port().IsOpen());
-    EXPECT_EQ(information.modelCode.substr(0, 6), "MDL2A\x41");
+    EXPECT_EQ(test::FirstDifference(RequestsWithoutAcks(),
+                                    {{'P', 'R', 'O', 'G', 'R', 'A', 'M'}, {0x02}, {'N', 'R', 'K'}, {0x45}}),
+              "");
     const LanguageTable& texts = test::ShippedTexts();
     const RadioInfoFields fields = DescribeRadioInfo(information, texts);
     EXPECT_EQ(fields.model, "RZ-DL2A");
-    EXPECT_EQ(fields.bandAndVersion,
-              std::string(texts.GetText(3018001)) + " : " + texts.GetText(3005015) + " " + texts.GetText(3005017));
+    EXPECT_EQ(fields.bandAndVersion, std::string(texts.GetText(3018001)) + " : " + texts.GetText(3005015) +
+                                         " " + texts.GetText(3005017));
     EXPECT_EQ(fields.text, "12345678-       ");
-    EXPECT_EQ(test::FirstDifference(RequestsWithoutAcks(), {{'P', 'R', 'O', 'G', 'R', 'A', 'M'}, {0x02}, {'N', 'R', 'K'}, {0x45}}), "");
-}
 
-TEST(RadioInfoFields, ShortTextAndUnknownModel) {
-    RadioInformation information;
-    information.text.fill(0xFF);
+    information.text.fill(0xFF); // a short text and an unknown model
     information.text[0] = '4';
     information.text[1] = 'x';
     information.modelCode = "ABCDE\x31\xFF\xFF";
-    const RadioInfoFields fields = DescribeRadioInfo(information, test::NoTexts());
-    EXPECT_EQ(fields.model, "");
-    EXPECT_EQ(fields.bandAndVersion, "");
-    EXPECT_EQ(fields.text, "4 ");
+    const RadioInfoFields unknown = DescribeRadioInfo(information, texts);
+    EXPECT_EQ(unknown.model + unknown.bandAndVersion + unknown.text, "4 ");
 }
 
 } // namespace

@@ -8,8 +8,9 @@
 namespace rpx {
 namespace {
 
-const std::set<int> kEverything = {cmd::kOrbicall, cmd::kFunctionPort, cmd::kSmarTrunk, cmd::kBoardRead,
-                                   cmd::kBoardWrite, cmd::kBoardAlignment, cmd::kExtendedSettings};
+const std::set<int> kEverything = {cmd::kOrbicall,        cmd::kFunctionPort, cmd::kSmarTrunk,
+                                   cmd::kBoardRead,       cmd::kBoardWrite,   cmd::kBoardAlignment,
+                                   cmd::kExtendedSettings};
 
 RadioImage Image(uint8_t rangeCode, bool hiddenFunctions, bool trunking) {
     RadioImage image;
@@ -29,90 +30,64 @@ std::vector<int> Commands(const std::vector<MenuItem>& items) {
 }
 
 const MenuItem* Find(const std::vector<MenuItem>& items, TextId text) {
-    const auto it = std::find_if(items.begin(), items.end(), [&](const MenuItem& i) { return i.text == text; });
+    const auto it =
+        std::find_if(items.begin(), items.end(), [&](const MenuItem& i) { return i.text == text; });
     return it == items.end() ? nullptr : &*it;
 }
 
 TEST(MenuRules, MenusFollowTheImage) {
-    const struct {
+    using namespace cmd;
+    struct Setting {
         const char* name;
         bool extendedMode;
         uint8_t range;
-        bool hidden, trunking;
-        std::vector<int> edit, program;
-        bool signallingGreyed, trunkingGreyed;
-    } cases[] = {
-        {"plain", false, 0x31, false, false,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, cmd::kOrbicall, 0, cmd::kEmergency, 0,
-          cmd::kTestFrequency, cmd::kEmbeddedMessage, cmd::kFunctionPort},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory}, false, false},
-        {"range 0x23", false, 0x23, false, false,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, 0, 0, cmd::kEmergency, 0, cmd::kTestFrequency,
-          cmd::kEmbeddedMessage, 0},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory}, true, false},
-        {"trunking", false, 0x31, false, true,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, cmd::kOrbicall, 0, cmd::kEmergency, 0,
-          cmd::kTestFrequency, cmd::kEmbeddedMessage, cmd::kFunctionPort, cmd::kSmarTrunk},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory, 0, cmd::kBoardRead, cmd::kBoardWrite,
-          cmd::kBoardAlignment},
-         false, false},
-        {"extended mode, hidden functions", true, 0x31, true, false,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, 0, 0, cmd::kEmergency, 0, cmd::kTestFrequency,
-          cmd::kEmbeddedMessage, 0, cmd::kExtendedSettings},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory}, true, false},
-        {"extended mode, hidden functions, trunking", true, 0x51, true, true,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, 0, 0, cmd::kEmergency, 0, cmd::kTestFrequency,
-          cmd::kEmbeddedMessage, 0, 0, cmd::kExtendedSettings},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory, 0, 0, 0, 0}, true, true},
-        {"hidden functions without extended mode", false, 0x31, true, false,
-         {cmd::kOptional, cmd::kKey, cmd::kScan, 0, cmd::kDtmf, 0, 0, cmd::kEmergency, 0, cmd::kTestFrequency,
-          cmd::kEmbeddedMessage, 0},
-         {cmd::kRead, cmd::kWrite, cmd::kTest, cmd::kMemory}, true, false},
+        bool hidden, trunking, signallingGreyed, trunkingGreyed;
     };
-    for (const auto& c : cases) {
+    const struct {
+        Setting s;
+        std::vector<int> edit, program;
+    } cases[] = {
+        {{"plain", false, 0x31, false, false, false, false},
+         {kOptional, kKey, kScan, 0, kDtmf, kOrbicall, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage,
+          kFunctionPort},
+         {kRead, kWrite, kTest, kMemory}},
+        {{"range 0x23", false, 0x23, false, false, true, false},
+         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0},
+         {kRead, kWrite, kTest, kMemory}},
+        {{"trunking", false, 0x31, false, true, false, false},
+         {kOptional, kKey, kScan, 0, kDtmf, kOrbicall, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage,
+          kFunctionPort, kSmarTrunk},
+         {kRead, kWrite, kTest, kMemory, 0, kBoardRead, kBoardWrite, kBoardAlignment}},
+        {{"extended mode, hidden functions", true, 0x31, true, false, true, false},
+         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0,
+          kExtendedSettings},
+         {kRead, kWrite, kTest, kMemory}},
+        {{"extended mode, hidden functions, trunking", true, 0x51, true, true, true, true},
+         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0, 0,
+          kExtendedSettings},
+         {kRead, kWrite, kTest, kMemory, 0, 0, 0, 0}},
+        {{"hidden functions without extended mode", false, 0x31, true, false, true, false},
+         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0},
+         {kRead, kWrite, kTest, kMemory}},
+    };
+    for (const auto& [s, edit, program] : cases) {
         std::set<int> available = kEverything;
-        available.insert({cmd::kRead, cmd::kWrite});
-        MenuRules rules(c.extendedMode, available);
-        const RadioImage image = Image(c.range, c.hidden, c.trunking);
+        available.insert({kRead, kWrite});
+        MenuRules rules(s.extendedMode, available);
+        const RadioImage image = Image(s.range, s.hidden, s.trunking);
         rules.UpdateMenusForModel(image);
         rules.OnInitMenu(image);
         const MenuLayout layout = rules.Layout(image);
-        EXPECT_EQ(Commands(layout.dropDowns[kEditMenu]), c.edit) << c.name;
-        EXPECT_EQ(Commands(layout.dropDowns[kProgramMenu]), c.program) << c.name;
+        EXPECT_EQ(Commands(layout.dropDowns[kEditMenu]), edit) << s.name;
+        EXPECT_EQ(Commands(layout.dropDowns[kProgramMenu]), program) << s.name;
         const MenuItem* orbicall = Find(layout.dropDowns[kEditMenu], 3019113);
-        ASSERT_NE(orbicall, nullptr) << c.name;
-        EXPECT_EQ(orbicall->enabled, !c.signallingGreyed) << c.name;
-        if (c.trunking) {
-            EXPECT_EQ(Find(layout.dropDowns[kEditMenu], 3019117)->enabled, !c.trunkingGreyed) << c.name;
-            EXPECT_EQ(layout.dropDowns[kProgramMenu].back().literal.empty(), !c.trunkingGreyed) << c.name;
+        ASSERT_NE(orbicall, nullptr) << s.name;
+        EXPECT_EQ(orbicall->enabled, !s.signallingGreyed) << s.name;
+        if (s.trunking) {
+            EXPECT_EQ(Find(layout.dropDowns[kEditMenu], 3019117)->enabled, !s.trunkingGreyed) << s.name;
+            EXPECT_EQ(layout.dropDowns[kProgramMenu].back().literal.empty(), !s.trunkingGreyed) << s.name;
         }
     }
-}
-
-TEST(MenuRules, ExtendedSettingsFollowTheOptionsBitWhenAMenuOpens) {
-    MenuRules rules(true, kEverything);
-    RadioImage image = Image(0x31, true, false);
-    rules.OnInitMenu(image);
-    EXPECT_TRUE(rules.ExtendedItemShown());
-    image.SetBit(RadioImage::kModelOptions, 6, true);
-    EXPECT_TRUE(rules.ExtendedItemShown()) << "only when a menu opens";
-    rules.OnInitMenu(image);
-    EXPECT_FALSE(rules.ExtendedItemShown());
-}
-
-TEST(MenuRules, CommandsNotYetOfferedStandGreyed) {
-    MenuRules rules(false, {cmd::kRead});
-    const MenuLayout layout = rules.Layout(Image(0x31, false, false));
-    const auto& program = layout.dropDowns[kProgramMenu];
-    EXPECT_TRUE(program[0].enabled);
-    EXPECT_FALSE(program[1].enabled);
-}
-
-TEST(MenuRules, HelpContexts) {
-    EXPECT_EQ(MenuRules::HelpContext(cmd::kMemory), 1370);
-    EXPECT_EQ(MenuRules::HelpContext(cmd::kHelpTopics), 0);
-    EXPECT_EQ(MenuRules::HelpContext(cmd::kAbout), -1);
-    EXPECT_EQ(MenuRules::HelpContext(cmd::kExtendedSettings), -1);
 }
 
 } // namespace

@@ -19,27 +19,18 @@ TEST(ImageDefaults, NewImageBytes) {
         std::size_t offset;
         uint8_t value;
     } cases[] = {
-        {0x020, 0xFF}, {0x02C, 0x02}, {0x02D, 0x3F}, {0x02E, 0x07}, {0x02F, 0xFF}, {0x09C, 0x02}, {0x09D, 0x3F},
-        {0x0A0, 1},    {0x0A5, 6},    {0x0A9, 1},    {0x0AF, 0},    {0x0B0, 0xFF}, {0x0DA, 1},    {0x0DB, 0},
-        {0x0E2, 10},   {0x0E7, 200},  {0x0E9, 0xFF}, {0x1AA, 0},    {0x1C2, 0x30}, {0x1CB, 10},   {0x1CF, 1},
-        {0x1D0, 0},    {0x1D1, 0xFF}, {0x1DE, 10},   {0x1DF, 1},    {0x1EE, 0xD2}, {0x1EF, 0},    {0x1FF, 0x0A},
-        {0x201, 25},   {0x20A, 4},    {0x20C, 0},    {0x20D, 0xFF}, {0x23A, 1},    {0x23B, 0xFF}, {0x23D, 0},
-        {0x244, 6},    {0x245, 0xFF}, {0x257, 0xFF}, {0x258, 0},    {0x259, 0},    {0x261, 6},    {0x263, 0},
-        {0x3A0, 0xFF}, {0x3A3, 0x90}, {0x3A4, 1},    {0x3A5, 0},    {0x400, 0xFF}, {0x40C, 0xFE}, {0x40D, 0xFF},
-        {0x7FC, 0xFE}, {0x7FF, 0xFF}, {0x3C5, 0xFF},
+        {0x020, 0xFF}, {0x02C, 0x02}, {0x02D, 0x3F}, {0x02E, 0x07}, {0x02F, 0xFF}, {0x09C, 0x02},
+        {0x09D, 0x3F}, {0x0A0, 1},    {0x0A5, 6},    {0x0A9, 1},    {0x0AF, 0},    {0x0B0, 0xFF},
+        {0x0DA, 1},    {0x0DB, 0},    {0x0E2, 10},   {0x0E7, 200},  {0x0E9, 0xFF}, {0x1AA, 0},
+        {0x1C2, 0x30}, {0x1CB, 10},   {0x1CF, 1},    {0x1D0, 0},    {0x1D1, 0xFF}, {0x1DE, 10},
+        {0x1DF, 1},    {0x1EE, 0xD2}, {0x1EF, 0},    {0x1FF, 0x0A}, {0x201, 25},   {0x20A, 4},
+        {0x20C, 0},    {0x20D, 0xFF}, {0x23A, 1},    {0x23B, 0xFF}, {0x23D, 0},    {0x244, 6},
+        {0x245, 0xFF}, {0x257, 0xFF}, {0x258, 0},    {0x259, 0},    {0x261, 6},    {0x263, 0},
+        {0x3A0, 0xFF}, {0x3A3, 0x90}, {0x3A4, 1},    {0x3A5, 0},    {0x400, 0xFF}, {0x40C, 0xFE},
+        {0x40D, 0xFF}, {0x7FC, 0xFE}, {0x7FF, 0xFF}, {0x3C5, 0xFF},
     };
     for (const auto& c : cases)
         EXPECT_EQ(image.Byte(c.offset), c.value) << std::hex << c.offset;
-}
-
-TEST(ImageDefaults, ChannelRecordsKeepTheirReservedBits) {
-    RadioImage image;
-    image.FillAll(0x00);
-    ApplyNewImageDefaults(image);
-    EXPECT_EQ(image.Byte(0x02D), 0x30); // low nibble kept from 0x00
-    EXPECT_EQ(image.Byte(0x02E), 0x00);
-    EXPECT_EQ(image.Byte(0x40C), 0x02); // trunking records: bit 1 set, bit 0 clear
-    EXPECT_EQ(image.Byte(0x40D), 0x20);
 }
 
 // Test pairs 1 and 3 (receive, transmit) in 10 Hz units, or nothing when the table stays as it was.
@@ -70,17 +61,6 @@ TEST(ImageDefaults, BandTestFrequencies) {
     }
 }
 
-TEST(ImageDefaults, BcdLayoutOfATestFrequency) {
-    RadioImage image = NewImage();
-    image.SetRangeCode(0x11);
-    ApplyBandTestFrequencies(image);
-    // 160.05000 MHz = digits 1 6 0 0 5 0 0 0, least significant byte first.
-    EXPECT_EQ(image.Byte(0x280), 0x00);
-    EXPECT_EQ(image.Byte(0x281), 0x50);
-    EXPECT_EQ(image.Byte(0x282), 0x00);
-    EXPECT_EQ(image.Byte(0x283), 0x16);
-}
-
 TEST(ImageDefaults, FirstImageTakesTheModelSetting) {
     const struct {
         const char* name;
@@ -92,8 +72,8 @@ TEST(ImageDefaults, FirstImageTakesTheModelSetting) {
     } cases[] = {
         {"empty setting", "", false, "MDL2A", 0x31, 0xFF, 47005000},
         {"saved identity", std::string("MDL2AQ\xBF\xFF", 8), false, "MDL2A", 0x51, 0xFF, 41505000},
-        {"hidden functions kept in extended mode", std::string("MDL2AQ\xBF\xFF", 8), true, "MDL2A", 0x51, 0xBF,
-         41505000},
+        {"hidden functions kept in extended mode", std::string("MDL2AQ\xBF\xFF", 8), true, "MDL2A", 0x51,
+         0xBF, 41505000},
         {"setting ended before the options byte", "MDL1B\x11", true, "MDL1B", 0x11, 0x00, 16005000},
     };
     for (const auto& c : cases) {
@@ -106,32 +86,6 @@ TEST(ImageDefaults, FirstImageTakesTheModelSetting) {
         EXPECT_EQ(bcd::ReadFrequency(image, 0x280), c.pair1Rx) << c.name;
         EXPECT_EQ(image.Byte(0x0A5), 6) << c.name;
     }
-}
-
-TEST(ImageDefaults, NewImageKeepsTheModelIdentity) {
-    RadioImage image;
-    image.FillAll(0x12);
-    image.SetModelString("MDL1B");
-    image.SetRangeCode(0x23);
-    image.SetByte(0x3C6, 0xFF);
-    image.SetByte(0x3C7, 0x44);
-    MakeNewImageKeepingModel(image);
-    RadioImage expected = NewImage();
-    expected.SetModelString("MDL1B");
-    expected.SetRangeCode(0x23);
-    expected.SetByte(0x3C7, 0x44);
-    ApplyBandTestFrequencies(expected);
-    EXPECT_EQ(image, expected);
-}
-
-TEST(ImageDefaults, ResetUpperMemoryLeavesTheLowerHalf) {
-    RadioImage image;
-    image.FillAll(0x00);
-    ResetUpperMemory(image);
-    EXPECT_TRUE(image.AllEqual(0, 0x400, 0x00));
-    EXPECT_EQ(image.Byte(0x400), 0xFF);
-    EXPECT_EQ(image.Byte(0x4FC), 0xFE);
-    EXPECT_EQ(image.Byte(0x4FD), 0xFF);
 }
 
 } // namespace

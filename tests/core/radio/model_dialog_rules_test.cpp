@@ -38,7 +38,8 @@ TEST_F(ModelDialogRulesTest, OpeningSelectsModelAndRange) {
         uint8_t codeAfter;
     } cases[] = {
         {"MDL2A", 0x41, 2, 2, 0x41},
-        {"MDL1A", 0x31, 0, 0, 0x11}, // a band of the other series moves into this one
+        {"MDL1A", 0x31, 0, 0, 0x11}, // a band of the other series moves into
+                                     // this one
         {"MDL2B", 0x11, 3, 0, 0x31},
         {"MDL1A", 0x13, 0, 1, 0x13}, // band fits, no exact entry
         {"MDL1A", 0x12, 0, 1, 0x12},
@@ -62,17 +63,6 @@ TEST_F(ModelDialogRulesTest, OpeningSelectsModelAndRange) {
     }
 }
 
-TEST_F(ModelDialogRulesTest, ChoosingAModelSetsItsDefaultRange) {
-    Start("MDL2A", 0x51);
-    dialog.SelectModel(1);
-    EXPECT_EQ(session.image.ModelString(), "MDL1B");
-    EXPECT_EQ(session.image.RangeCode(), 0x11);
-    EXPECT_EQ(dialog.FreqListItems().size(), 3u);
-    EXPECT_EQ(dialog.FreqSelection(), 0);
-    dialog.SelectFreq(1);
-    EXPECT_EQ(session.image.RangeCode(), 0x23);
-}
-
 TEST_F(ModelDialogRulesTest, CancelRestoresEveryByte) {
     Start("MDL2A", 0x51);
     session.extendedMode = true;
@@ -85,26 +75,6 @@ TEST_F(ModelDialogRulesTest, CancelRestoresEveryByte) {
     EXPECT_EQ(session.image, before);
     EXPECT_FALSE(dialog.ApplyAfterClose());
     EXPECT_EQ(session.image, before);
-}
-
-TEST_F(ModelDialogRulesTest, OkWithoutChangeAsksNothing) {
-    Start("MDL2A", 0x51);
-    const RadioImage before = session.image;
-    EXPECT_TRUE(dialog.Ok());
-    EXPECT_FALSE(dialog.ApplyAfterClose());
-    EXPECT_TRUE(messenger.Shown().empty());
-    EXPECT_EQ(session.image, before);
-}
-
-TEST_F(ModelDialogRulesTest, DeclinedQuestionKeepsTheDialogOpen) {
-    Start("MDL2A", 0x51);
-    dialog.SelectFreq(1);
-    messenger.Answer(MessageAnswer::Cancel);
-    EXPECT_FALSE(dialog.Ok());
-    EXPECT_FALSE(dialog.ModelChanged());
-    EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{kModelChangeQuestion});
-    EXPECT_EQ(messenger.Shown()[0].captionId, txt::kCaptionConfirm);
-    EXPECT_EQ(messenger.Shown()[0].defaultButton, DefaultButton::First);
 }
 
 TEST_F(ModelDialogRulesTest, ModelChangeResetsChannelsTrunkingAndTestFrequencies) {
@@ -141,23 +111,6 @@ TEST_F(ModelDialogRulesTest, ModelChangeResetsChannelsTrunkingAndTestFrequencies
     EXPECT_EQ(session.titleFilePart, "");
 }
 
-TEST_F(ModelDialogRulesTest, VersionChangeWithinABandKeepsOtherTestPairs) {
-    Start("MDL2A", 0x51);
-    session.image.Fill(0x2B0, 8, 0x33);
-    dialog.SelectFreq(3); // 0x50: same band, other version
-    ASSERT_TRUE(dialog.Ok());
-    EXPECT_FALSE(dialog.BandChanged());
-    ASSERT_TRUE(dialog.ApplyAfterClose());
-    EXPECT_TRUE(session.image.AllEqual(0x2B0, 8, 0x33));
-}
-
-TEST_F(ModelDialogRulesTest, Band4VersionZeroToOneIsABandChange) {
-    Start("MDL2A", 0x40);
-    dialog.SelectFreq(2); // 0x41
-    ASSERT_TRUE(dialog.Ok());
-    EXPECT_TRUE(dialog.BandChanged());
-}
-
 TEST_F(ModelDialogRulesTest, TwoGroupToOneGroupModelResetsTheProgrammableKeys) {
     Start("MDL2B", 0x31);
     session.image.SetByte(0x244, 11);
@@ -171,21 +124,6 @@ TEST_F(ModelDialogRulesTest, TwoGroupToOneGroupModelResetsTheProgrammableKeys) {
     EXPECT_EQ(session.image.Byte(0x244), 6);
     EXPECT_EQ(session.image.Byte(0x245), 0xFF);
     EXPECT_EQ(session.image.Byte(0x251), 0xFF) << "the data channel list is emptied by the reset";
-}
-
-TEST_F(ModelDialogRulesTest, HiddenFunctionsOnlyInExtendedMode) {
-    Start("MDL2A", 0x51);
-    dialog.SetHiddenFunctions(true);
-    EXPECT_FALSE(session.image.HiddenFunctionsEnabled());
-    session.extendedMode = true;
-    session.image.SetByte(0x258, 3);
-    session.image.SetByte(0x0DA, 2);
-    dialog.SetHiddenFunctions(true);
-    EXPECT_TRUE(session.image.HiddenFunctionsEnabled());
-    EXPECT_TRUE(dialog.Ok());
-    EXPECT_EQ(session.image.Byte(0x258), 0) << "hidden functions exclude trunking";
-    EXPECT_EQ(session.image.Byte(0x0DA), 1);
-    EXPECT_TRUE(messenger.Shown().empty());
 }
 
 } // namespace

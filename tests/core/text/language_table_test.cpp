@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <sstream>
 
@@ -25,10 +24,12 @@ LoadResult LoadIds(LanguageTable& table, std::vector<TextId> ids, std::map<std::
 
 TEST(LanguageTable, LoadsMarkedTextsBetweenCommentsFromBothGroups) {
     LanguageTable table;
-    const std::string common = "; common texts\r\n^#001001001\r\nOK\r\n\r\n; buttons\n^#001001003 trailing words\nCancel\n";
+    const std::string common =
+        "; common texts\r\n^#001001001\r\nOK\r\n\r\n; buttons\n^#001001003 trailing words\nCancel\n";
     const std::string own = "^#003001001\nRPX-41C\n^#003003001\n Read now? \n";
-    ASSERT_EQ(LoadIds(table, {3003001, 1001003, 3001001, 1001001}, {{"Common.lng", common}, {"Rpx41c.lng", own}}),
-              LoadResult::Ok);
+    ASSERT_EQ(
+        LoadIds(table, {3003001, 1001003, 3001001, 1001001}, {{"Common.lng", common}, {"Rpx41c.lng", own}}),
+        LoadResult::Ok);
     EXPECT_STREQ(table.GetText(1001001), "OK");
     EXPECT_STREQ(table.GetText(1001003), "Cancel");
     EXPECT_STREQ(table.GetText(3001001), "RPX-41C");
@@ -63,30 +64,23 @@ TEST(LanguageTable, ReportsMissingAndDamagedFiles) {
     } cases[] = {
         {"group file missing", {1001001, 3001001}, {{"Common.lng", fine}}, LoadResult::CannotOpen},
         {"id missing", {1001001, 1001049, 1001050}, {{"Common.lng", fine}}, LoadResult::Damaged},
-        {"descending markers", {1001001, 1001050}, {{"Common.lng", "^#001001050\nMHz\n^#001001001\nOK\n"}},
+        {"descending markers",
+         {1001001, 1001050},
+         {{"Common.lng", "^#001001050\nMHz\n^#001001001\nOK\n"}},
          LoadResult::Damaged},
         {"marker on the last line", {1001001}, {{"Common.lng", "^#001001001"}}, LoadResult::Damaged},
         {"group without a file name", {2000001}, {{"", fine}}, LoadResult::CannotOpen},
         {"too many ids", std::vector<TextId>(601, 1001001), {{"Common.lng", fine}}, LoadResult::Damaged},
-        {"pool overflow", {1001001, 1001050},
-         {{"Common.lng", "^#001001001\n" + std::string(15000, 'a') + "\n^#001001050\n" + std::string(6000, 'b') + "\n"}},
+        {"pool overflow",
+         {1001001, 1001050},
+         {{"Common.lng",
+           "^#001001001\n" + std::string(15000, 'a') + "\n^#001001050\n" + std::string(6000, 'b') + "\n"}},
          LoadResult::Damaged},
     };
     for (const auto& c : cases) {
         LanguageTable table;
         EXPECT_EQ(LoadIds(table, c.ids, c.files), c.result) << c.name;
     }
-}
-
-TEST(LanguageTable, PoolHoldsTextsUpToItsSize) {
-    LanguageTable table;
-    // Two texts with their zero bytes fill the pool exactly.
-    const std::string first(10239, 'a');
-    const std::string second(10239, 'b');
-    ASSERT_EQ(LoadIds(table, {1001001, 1001003},
-                      {{"Common.lng", "^#001001001\n" + first + "\n^#001001003\n" + second + "\n"}}),
-              LoadResult::Ok);
-    EXPECT_EQ(table.GetText(1001003), second);
 }
 
 TEST(LanguageTable, StripsMnemonicsInModeOne) {
@@ -100,33 +94,6 @@ TEST(LanguageTable, StripsMnemonicsInModeOne) {
                   LoadResult::Ok);
         EXPECT_STREQ(table.GetText(3018017, TextMode::WithoutMnemonics), c.stripped);
     }
-}
-
-TEST(LanguageTable, StrippedTextIsCutAt255Characters) {
-    LanguageTable table;
-    ASSERT_EQ(LoadIds(table, {1001001}, {{"Common.lng", "^#001001001\n" + std::string(300, 'x') + "\n"}}),
-              LoadResult::Ok);
-    EXPECT_EQ(std::strlen(table.GetText(1001001, TextMode::WithoutMnemonics)), 255u);
-    EXPECT_EQ(std::strlen(table.GetText(1001001)), 300u);
-}
-
-TEST(LanguageTable, UnknownIdsGiveTheEmptyText) {
-    LanguageTable table;
-    ASSERT_EQ(LoadIds(table, {1001001}, {{"Common.lng", "^#001001001\nOK\n"}}), LoadResult::Ok);
-    for (TextId id : {1001003, 3001001, 0, -5}) {
-        ASSERT_NE(table.GetText(id), nullptr);
-        EXPECT_STREQ(table.GetText(id), "") << id;
-        EXPECT_STREQ(table.GetText(id, TextMode::WithoutMnemonics), "") << id;
-    }
-    LanguageTable empty;
-    EXPECT_STREQ(empty.GetText(1001001), "");
-}
-
-TEST(LanguageTable, FailedLoadFindsNothingItDidNotFind) {
-    LanguageTable table;
-    ASSERT_EQ(LoadIds(table, {1001001, 1001003}, {{"Common.lng", "^#001001003\nCancel\n^#001001001\nOK\n"}}),
-              LoadResult::Damaged);
-    EXPECT_STREQ(table.GetText(1001003), "");
 }
 
 } // namespace
