@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "core/radio/data_file.h"
 #include "core/radio/image_layout.h"
 #include "core/link/data_password_dialog.h"
 #include "core/text/startup_texts.h"
@@ -29,15 +30,6 @@ constexpr std::size_t kBlockReply = 4 + link::kBlockSize;
 constexpr int kWriteStopShort = 992; // where a write to a 1024-byte radio ends
 
 bool IsBlankModel(const std::string& model) { return model == "E6181" || model == "E6182"; }
-
-// The characters of a stored line up to its end, skipping the erased bytes.
-std::string LineOf(std::span<const uint8_t> bytes) {
-    std::string line;
-    for (uint8_t b : bytes)
-        if (b != 0xFF)
-            line += static_cast<char>(b);
-    return line;
-}
 
 } // namespace
 
@@ -263,8 +255,8 @@ void RadioLink::ReadEmbeddedMessage() {
     if (!ReadArea(0x03, 0x00, 0x40))
         return;
     const auto reply = std::span<const uint8_t>(m_reply);
-    m_messageLine1 = reply[4] != 0xFF ? LineOf(reply.subspan(4, 32)) : "";
-    m_messageLine2 = reply[36] != 0xFF ? LineOf(reply.subspan(36, 32)) : "";
+    m_messageLine1 = EmbeddedMessageLine(reply.subspan(4, layout::kMessageLineLength));
+    m_messageLine2 = EmbeddedMessageLine(reply.subspan(36, layout::kMessageLineLength));
     ExchangeAck();
     if (!m_replyReady)
         return;

@@ -21,18 +21,20 @@ bool HasMagic(std::span<const uint8_t> bytes, std::string_view magic) {
 }
 
 std::string MessageLine(const RadioImage& image, std::size_t offset) {
-    std::string line;
-    if (image.Byte(offset) == kUnset)
-        return line;
-    for (std::size_t i = 0; i < layout::kMessageLineLength; ++i) {
-        const uint8_t byte = image.Byte(offset + i);
-        if (byte != kUnset)
-            line += static_cast<char>(byte);
-    }
-    return line;
+    return EmbeddedMessageLine(image.Bytes().subspan(offset, layout::kMessageLineLength));
 }
 
 } // namespace
+
+std::string EmbeddedMessageLine(std::span<const uint8_t> stored) {
+    std::string line;
+    if (stored.empty() || stored.front() == kUnset)
+        return line;
+    for (uint8_t byte : stored)
+        if (byte != kUnset)
+            line += static_cast<char>(byte);
+    return line;
+}
 
 std::optional<RadioImage> ParseDataFile(std::span<const uint8_t> bytes) {
     // A partial image must never be taken for a whole one: it could end up in a radio.

@@ -31,6 +31,9 @@ struct MessagePreview {
     bool operator==(const MessagePreview&) const = default;
 };
 
+// One stored message line: empty when its first byte is 0xFF, else every byte below 0xFF, in order.
+std::string EmbeddedMessageLine(std::span<const uint8_t> stored);
+
 // The preview lines of a data file's content; both empty when ParseDataFile refuses it.
 MessagePreview PreviewMessage(std::span<const uint8_t> bytes);
 
