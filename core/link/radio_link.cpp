@@ -84,7 +84,6 @@ void RadioLink::ExchangeAck() {
 void RadioLink::ReportCommError() {
     // Whatever failed, the reply is not usable: without this a malformed block would count as read.
     m_replyReady = false;
-    m_abandoned = false;
     m_ui.CloseProgress();
     if (m_testing)
         m_ui.CloseWaitWindow();
@@ -95,7 +94,6 @@ void RadioLink::ReportCommError() {
         return;
     }
     m_retryRequested = false;
-    m_abandoned = true;
     m_port.WriteByte(link::kEnd);
     m_port.WriteByte(link::kAbandon);
 }

@@ -79,16 +79,12 @@ public:
     bool TimedOut() const { return m_timedOut; }
     bool RetryRequested() const { return m_retryRequested; }
     void SetRetryRequested(bool on) { m_retryRequested = on; }
-    void SetReplyReady(bool on) { m_replyReady = on; }
-    bool Abandoned() const { return m_abandoned; }
     bool OperationAborted() const { return m_operationAborted; }
     bool RadioRefused() const { return m_radioRefused; }
     bool PortFailed() const { return m_portFailed; }
     bool RadioHas2048() const { return m_radioHas2048; }
     unsigned RadioType() const { return m_radioType; }
     bool BlankModelRadio() const { return m_blankModelRadio; }
-    bool UserDeclined() const { return m_userDeclined; }
-    bool DataPasswordSet() const { return m_dataPasswordSet; }
     bool Testing() const { return m_testing; }
     void SetTesting(bool on) { m_testing = on; }
     void SetAcceptNak(bool on) { m_acceptNak = on; }
@@ -130,7 +126,6 @@ private:
     bool m_reading = false;
     bool m_writing = false;
     bool m_testing = false;
-    bool m_abandoned = false;
     bool m_operationAborted = false;
     bool m_radioRefused = false;
     bool m_portFailed = false;

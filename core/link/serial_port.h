@@ -38,7 +38,6 @@ public:
     int SetInputQueueSize(uint16_t size);
     int SetOutputQueueSize(uint16_t size);
     // A device-control string such as "9600,N,8,2"; blanks are removed before it is kept.
-    const std::string& LineSettingsText() const { return m_lineSettings; }
     int SetLineSettings(std::string_view settings);
     uint32_t ReadTimeout() const { return m_readTimeoutMs; } // milliseconds a read may take at most
     int SetReadTimeout(uint32_t milliseconds);
