@@ -39,15 +39,40 @@ protected:
 };
 
 TEST_F(CliGridCommands, TypedValuesAreConvertedAndShown) {
-    ASSERT_EQ(RunCli({"set", file, "1", "rx=146.52", "tx=146.5225", "decode=67", "encode=d023n", "power=0",
-                      "scan=0"})
+    ASSERT_EQ(RunCli({"set", file, "1", "rx=146.52", "tx=146.5225", "decode=67", "encode=d023n", "power=low",
+                      "wide=NARROW", "scan=Add", "option=1"})
                   .exitCode,
               0);
-    const std::vector<std::string> row = ShowRow(file, 1);
-    EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + std::min<std::size_t>(row.size(), 6)),
-              (std::vector<std::string>{"1", "146.52000", "146.52250", "67.0", "D023N", Text(3013017)}));
+    EXPECT_EQ(ShowRow(file, 1),
+              (std::vector<std::string>{"1", "146.52000", "146.52250", "67.0", "D023N", Text(3013017),
+                                        Text(1001031), Text(3013021), Text(3013023)}));
     EXPECT_EQ(RunCli({"hex", file, "20", "4"}).out, "0020: 00 20 65 14\n");
     EXPECT_EQ(RunCli({"hex", file, "2F", "1"}).out, "002F: 10\n") << "step codes 5 kHz and 2.5 kHz";
+}
+
+// A value the cell would not take as typed is a mistake (2) naming the refused characters, not an
+// empty cell; nothing is saved. An empty value still clears the cell.
+TEST_F(CliGridCommands, ValuesTheCellRefusesAreUsageErrors) {
+    ASSERT_EQ(RunCli({"set", file, "1", "rx=146.52", "tx=146.52", "decode=67.0"}).exitCode, 0);
+    const auto before = test::ReadFileBytes(file);
+    const struct {
+        const char* edit;
+        std::string says;
+    } cases[] = {
+        {"rx=abc", "\"abc\""},     {"rx=146,5", "\",\""},      {"tx=1 46", "\" \""},
+        {"decode=xyz", "\"xyz\""}, {"decode=D089N", "\"89\""}, {"encode=67.0Hz", "\"Hz\""},
+        {"rx=146.520000", "9"},    {"scan=maybe", "Add"},
+    };
+    for (const auto& c : cases) {
+        const auto result = RunCli({"set", file, "1", "power=1", c.edit});
+        EXPECT_EQ(result.exitCode, 2) << c.edit;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << c.edit << ": " << result.err;
+        EXPECT_EQ(test::ReadFileBytes(file), before) << c.edit;
+    }
+    ASSERT_EQ(RunCli({"set", file, "1", "decode="}).exitCode, 0);
+    EXPECT_EQ(ShowRow(file, 1)[3], Text(1001039)) << "no decode tone";
+    ASSERT_EQ(RunCli({"set", file, "1", "rx="}).exitCode, 0);
+    EXPECT_EQ(ShowRow(file, 1).size(), 1u) << "channel 1 erased";
 }
 
 TEST_F(CliGridCommands, OutOfBandWarningAndClamp) {
