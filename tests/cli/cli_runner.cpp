@@ -21,6 +21,8 @@ CliResult RunProgram(const std::string& path, const std::vector<std::string>& ar
         throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // Never a terminal on standard input, so a command cannot stop to ask for a password.
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);

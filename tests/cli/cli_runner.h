@@ -11,7 +11,7 @@ struct CliResult {
     std::string err;
 };
 
-// Runs rpx41c-cli (or the program at path) with args and collects what it prints.
+// Runs rpx41c-cli (or the program at path) with args, standard input empty, and collects what it prints.
 CliResult RunCli(const std::vector<std::string>& args);
 CliResult RunProgram(const std::string& path, const std::vector<std::string>& args);
 
