@@ -17,11 +17,11 @@ public:
             return;
         termios quiet = m_saved;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        m_hidden = tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+        m_hidden = tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
     }
     ~HiddenTyping() {
         if (m_hidden)
-            tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
+            tcsetattr(STDIN_FILENO, TCSANOW, &m_saved);
     }
     HiddenTyping(const HiddenTyping&) = delete;
     HiddenTyping& operator=(const HiddenTyping&) = delete;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "cli/port_name.h"
 #include "tests/cli/cli_runner.h"
@@ -126,6 +131,33 @@ TEST_F(CliRadioCommands, AgainstTheSimulatorOnAPseudoTerminal) {
         ExpectRun(args, c.expected);
     }
     EXPECT_FALSE(std::filesystem::exists(File("read.dat")));
+}
+
+// The data password typed on a terminal is not shown: the terminal's echo is off while it is asked.
+TEST_F(CliRadioCommands, PasswordTypedOnATerminalIsNotShown) {
+    sim::test::SimProcess radio({"--password", "4711"});
+    const std::string port = radio.FirstLine(std::chrono::seconds(5));
+    ASSERT_EQ(port.rfind("PTY ", 0), 0u) << port;
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    const std::string typingSide = ptsname(terminal);
+    test::CliResult result;
+    std::thread command([&] {
+        result = RunCli({"read", "-o", File("p.dat"), "--yes", "--port", port.substr(4)}, typingSide);
+    });
+    // Type once the prompt waits (echo off), or after a while when it never goes off.
+    termios mode{};
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (tcgetattr(terminal, &mode) == 0 && (mode.c_lflag & ECHO) != 0 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(write(terminal, "4711\n", 5), 5);
+    command.join();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    fcntl(terminal, F_SETFL, O_NONBLOCK);
+    char shown[64];
+    EXPECT_LE(read(terminal, shown, sizeof shown), 0) << "the password was echoed";
+    close(terminal);
 }
 
 // --port takes every name `ports` lists.
