@@ -53,33 +53,21 @@ TEST_F(CliFileCommands, NewWritesTheStartImageOfTheModelSetting) {
     }
 }
 
+// "@" stands for the data file, which none of them may create.
+// clang-format off
+constexpr const char* kUsageMistakes[] = {
+    "", "--bogus", "--help --bogus", "frobnicate @", "new", "new @ @", "new @ --model MDL9Z", "new @ --code 0x100",
+    "new @ --code 0x0x1", "new @ --freq 1", "new @ --force", "new @ --model", "hex @ 800", "hex @ 7F0 17",
+    "hex @ 0x0x10", "hex @ -0", "hex @ +1", "hex @ 0 +5", "poke @ 7FF 01 02", "poke @ 0 G1", "poke @ 0 123",
+    "model @ MDL3A"};
+// clang-format on
+
 TEST_F(CliFileCommands, UsageErrorsExitWithTwo) {
     std::vector<std::vector<std::string>> lines = {{"hex", File(), "\t10"},
                                                    {"hex", File(), "\n10"},
                                                    {"hex", File(), "10\n"},
                                                    {"hex", File(), "0", " 5"}};
-    for (const char* line : {"",
-                             "--bogus",
-                             "--help --bogus",
-                             "frobnicate @",
-                             "new",
-                             "new @ @",
-                             "new @ --model MDL9Z",
-                             "new @ --code 0x100",
-                             "new @ --code 0x0x1",
-                             "new @ --freq 1",
-                             "new @ --force",
-                             "new @ --model",
-                             "hex @ 800",
-                             "hex @ 7F0 17",
-                             "hex @ 0x0x10",
-                             "hex @ -0",
-                             "hex @ +1",
-                             "hex @ 0 +5",
-                             "poke @ 7FF 01 02",
-                             "poke @ 0 G1",
-                             "poke @ 0 123",
-                             "model @ MDL3A"})
+    for (const char* line : kUsageMistakes)
         lines.push_back(Args(line));
     for (const auto& args : lines) {
         const auto result = RunCli(args);
