@@ -30,7 +30,9 @@ constexpr TextId kModelDiffers = 3003041;
 constexpr TextId kReadDone = 3003049;
 constexpr TextId kWriteDone = 3003051;
 constexpr TextId kShortMemory = 3019111;
+constexpr TextId kPortFailedInWindow = 3003059;
 constexpr TextId kSaveFailed = 3020001;
+constexpr TextId kPortFailed = 3020301;
 
 // What a run must print on standard error ("" for nothing in particular) and must not.
 struct Expected {
@@ -76,6 +78,8 @@ TEST_F(CliRadioCommands, AgainstTheVirtualRadio) {
          {1, "", {}}},
         {{"radio-info", "--port", "virtual"}, {0, "", {}}},
         {{"radio-info", "--port", "COM0"}, {2, "--port", {}}},
+        // The port failure names the option, not the window's menu.
+        {{"radio-info", "--port", File("no-such-port")}, {1, Text(kPortFailed), Text(kPortFailedInWindow)}},
         {{"radio-info", "--port", "virtual", "--retries", "+1"}, {2, "--retries", {}}},
         {{"radio-info"}, {2, "--port", {}}},
     };
