@@ -94,7 +94,7 @@ TEST_F(CliRadioCommands, AgainstTheVirtualRadio) {
     EXPECT_NE(RunCli({"radio-info", "--port", "virtual"}).out.find(Text(3019001) + ": "), std::string::npos);
 }
 
-// rpx41c-sim on a pseudo-terminal, set up per case.
+// rpx41c-sim on a pseudo-terminal, set up per case, holding a new image without a data password.
 TEST_F(CliRadioCommands, AgainstTheSimulatorOnAPseudoTerminal) {
     const std::string data = File("mdl2a.dat"); // identity "MDL2A1"
     ASSERT_EQ(RunCli({"new", data}).exitCode, 0);
@@ -120,14 +120,14 @@ TEST_F(CliRadioCommands, AgainstTheSimulatorOnAPseudoTerminal) {
         {{"--ident", "MDL1A1"}, write, {1, "--yes with --force answers OK", {}}},
         {{"--ident", "MDL1A1"}, {"write", data, "--force"}, {1, "--yes answers OK", {}}},
         {{"--ident", "MDL1A1"}, {"write", data, "--yes", "--force"}, {0, Text(kWriteDone), {}}},
-        {{"--ident", "MDL2A1", "--memory", "1024"}, write, {1, Text(kShortMemory).substr(0, 30), {}}},
-        {{"--ident", "MDL2A1", "--memory", "1024"},
-         {"write", data, "--yes", "--force"},
-         {0, Text(kWriteDone), {}}},
+        {{"--memory", "1024"}, write, {1, Text(kShortMemory).substr(0, 30), {}}},
+        {{"--memory", "1024"}, {"write", data, "--yes", "--force"}, {0, Text(kWriteDone), {}}},
         {{}, {"radio-info"}, {0, "", {}}},
     };
     for (const auto& c : cases) {
-        sim::test::SimProcess radio(c.sim);
+        std::vector<std::string> simArgs = {"--image", data};
+        simArgs.insert(simArgs.end(), c.sim.begin(), c.sim.end());
+        sim::test::SimProcess radio(simArgs);
         const std::string first = radio.FirstLine(std::chrono::seconds(5));
         ASSERT_EQ(first.rfind("PTY ", 0), 0u) << first;
         std::vector<std::string> args = c.cli;
@@ -139,7 +139,9 @@ TEST_F(CliRadioCommands, AgainstTheSimulatorOnAPseudoTerminal) {
 
 // The data password typed on a terminal is not shown: the terminal's echo is off while it is asked.
 TEST_F(CliRadioCommands, PasswordTypedOnATerminalIsNotShown) {
-    sim::test::SimProcess radio({"--password", "4711"});
+    const std::string data = File("mdl2a.dat");
+    ASSERT_EQ(RunCli({"new", data}).exitCode, 0);
+    sim::test::SimProcess radio({"--image", data, "--password", "4711"});
     const std::string port = radio.FirstLine(std::chrono::seconds(5));
     ASSERT_EQ(port.rfind("PTY ", 0), 0u) << port;
     const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
@@ -162,6 +164,19 @@ TEST_F(CliRadioCommands, PasswordTypedOnATerminalIsNotShown) {
     char shown[64];
     EXPECT_LE(read(terminal, shown, sizeof shown), 0) << "the password was echoed";
     close(terminal);
+}
+
+// Waits for the trace to be created when the radio talk begins (enable it once it is): a file named
+// by --trace is not emptied by a command that stops at its question, nor overwritten when it is not a
+// trace.
+TEST_F(CliRadioCommands, DISABLED_TraceIsNotCreatedBeforeTheRadioTalk) {
+    const std::string data = File("site.dat");
+    ASSERT_EQ(RunCli({"new", data}).exitCode, 0);
+    const std::vector<uint8_t> before = test::ReadFileBytes(data);
+    EXPECT_EQ(RunCli({"read", "--port", "virtual", "-o", File("x.dat"), "--trace", data}).exitCode, 1);
+    EXPECT_EQ(RunCli({"read", "--port", "virtual", "-o", File("x.dat"), "--trace", data, "--yes"}).exitCode,
+              1);
+    EXPECT_EQ(test::ReadFileBytes(data), before);
 }
 
 // --port takes every name `ports` lists.
