@@ -11,12 +11,12 @@
 namespace rpx::cli {
 
 // The windows of a radio operation on a terminal: progress is not shown; the data password comes
-// from --password, else from the terminal when there is one (an empty line cancels), else the
-// dialog is cancelled.
+// from --password, else from the terminal when there is one (typed unseen; an empty line cancels),
+// else the dialog is cancelled with a word on how to give it.
 class CliLinkUi : public LinkUi {
 public:
-    CliLinkUi(const LanguageTable& texts, std::optional<std::string> password, std::istream& in, std::ostream& out,
-              bool interactive)
+    CliLinkUi(const LanguageTable& texts, std::optional<std::string> password, std::istream& in,
+              std::ostream& out, bool interactive)
         : m_texts(texts), m_password(std::move(password)), m_in(in), m_out(out), m_interactive(interactive) {}
 
     void ShowProgress(TextId, int) override {}

@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 
 #include <cctype>
-#include <cerrno>
-#include <cstdlib>
+#include <charconv>
+#include <string_view>
 
 #include "core/radio/image_layout.h"
 
@@ -18,7 +18,8 @@ bool ParseCommandLine(const std::vector<std::string>& words, const std::set<std:
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
         const bool longOption = word.size() > 2 && word.rfind("--", 0) == 0;
-        const bool shortOption = word.size() == 2 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
+        const bool shortOption =
+            word.size() == 2 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
         if (!longOption && !shortOption) {
             if (result.command.empty())
                 result.command = word;
@@ -45,13 +46,11 @@ bool ParseCommandLine(const std::vector<std::string>& words, const std::set<std:
 
 namespace {
 
-bool ParseNumber(const std::string& text, int base, unsigned long max, unsigned long& value) {
-    if (text.empty() || text[0] == '-' || text[0] == '+' || text[0] == ' ')
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long parsed = std::strtoul(text.c_str(), &end, base);
-    if (errno != 0 || end == text.c_str() || *end != '\0' || parsed > max)
+// Digits of the base and nothing else: no sign, no blank, no second prefix.
+bool ParseNumber(std::string_view text, int base, unsigned long max, unsigned long& value) {
+    unsigned long parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || parsed > max)
         return false;
     value = parsed;
     return true;
@@ -61,7 +60,7 @@ bool ParseNumber(const std::string& text, int base, unsigned long max, unsigned 
 
 bool ParseHex(const std::string& text, unsigned long max, unsigned long& value) {
     const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    return ParseNumber(prefixed ? text.substr(2) : text, 16, max, value);
+    return ParseNumber(std::string_view(text).substr(prefixed ? 2 : 0), 16, max, value);
 }
 
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long& value) {

@@ -1,13 +1,48 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
 #include "cli/link_command.h"
 #include "core/link/transfer_commands.h"
+#include "core/text/startup_texts.h"
+#include "core/text/text_ids.h"
 
 namespace rpx::cli {
+
+namespace {
+
+// Why no data file can be created at path, in the system's words; empty when its folder takes one.
+// Asked before the radio is read, so a slip in the name does not cost a whole read.
+std::string CannotCreate(const std::filesystem::path& path) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    struct stat info {};
+    int error = 0;
+    if (stat(folder.c_str(), &info) != 0)
+        error = errno;
+    else if (!S_ISDIR(info.st_mode))
+        error = ENOTDIR;
+    else if (access(folder.c_str(), W_OK | X_OK) != 0)
+        error = errno;
+    else if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        error = EISDIR;
+    return error != 0 ? std::generic_category().message(error) : std::string();
+}
+
+} // namespace
 
 // Program > Read into a new data file; nothing is written unless the whole read succeeded.
 int RunRead(const CliContext& context) {
     const std::string* output = context.line.Value("o");
     if (output == nullptr)
         return context.UsageError("-o FILE names the data file to create");
+    if (const std::string reason = CannotCreate(*output); !reason.empty()) {
+        context.notifier.ShowFilled(txt::kSaveFailed, *output, reason, txt::kCaptionError, MessageButtons::Ok,
+                                    MessageIcon::Stop);
+        return kExitFailed;
+    }
     LinkCommand command(context);
     int exitCode = kExitOk;
     if (!command.Prepare(exitCode))
@@ -18,14 +53,14 @@ int RunRead(const CliContext& context) {
     return context.SaveTo(*output);
 }
 
-// Program > Write of a data file.
+// Program > Write of a data file; a file that cannot be opened stops it before the port is opened.
 int RunWrite(const CliContext& context) {
+    if (!context.Open(context.line.args[0]))
+        return kExitFailed;
     LinkCommand command(context);
     int exitCode = kExitOk;
     if (!command.Prepare(exitCode))
         return exitCode;
-    if (!context.Open(context.line.args[0]))
-        return kExitFailed;
     TransferCommands transfer(command.Link(), context.session, context.notifier);
     return transfer.OnProgramWrite() ? kExitOk : kExitFailed;
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "cli/commands.h"
@@ -9,16 +11,75 @@ namespace rpx::cli {
 namespace {
 
 const std::map<std::string, GridColumn> kFields = {
-    {"rx", GridColumn::Rx},       {"tx", GridColumn::Tx},         {"decode", GridColumn::Decode},
-    {"encode", GridColumn::Encode}, {"power", GridColumn::Power}, {"wide", GridColumn::WideNarrow},
-    {"scan", GridColumn::Scan},   {"option", GridColumn::Option},
+    {"rx", GridColumn::Rx},         {"tx", GridColumn::Tx},         {"decode", GridColumn::Decode},
+    {"encode", GridColumn::Encode}, {"power", GridColumn::Power},   {"wide", GridColumn::WideNarrow},
+    {"scan", GridColumn::Scan},     {"option", GridColumn::Option},
 };
 
 struct Edit {
     std::string field;
     GridColumn column;
     std::string value;
+    int item = 0; // the drop-down item of a flag column
 };
+
+bool IsFrequency(GridColumn column) {
+    return column == GridColumn::Rx || column == GridColumn::Tx;
+}
+
+// The characters of value that the cell's key filter would swallow, each named once. Backspace and
+// Tab are editing keys, not characters of a value.
+std::string RefusedCharacters(GridColumn column, const std::string& value) {
+    std::string typed;
+    std::string refused;
+    for (char key : value) {
+        bool accepted = key != kBackspaceKey && key != kTabKey;
+        if (accepted && IsFrequency(column)) {
+            accepted = FrequencyEditAccepts(key);
+        } else if (accepted) {
+            accepted = FilterToneKey(key, typed).has_value();
+            typed = TypeIntoToneCell(typed, std::string(1, key));
+        }
+        if (!accepted && refused.find(key) == std::string::npos)
+            refused += key;
+    }
+    return refused;
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Why value cannot be typed into the field's cell; empty when it can. A flag's drop-down item
+// (0 or 1, or the text the grid shows for it) is stored in edit.
+std::string CheckValue(Edit& edit, const LanguageTable& texts) {
+    if (const std::optional<ChannelFlag> flag = FlagOfColumn(edit.column)) {
+        const FlagItemTexts items = FlagItems(*flag);
+        const std::string clear = texts.GetText(items.clear, TextMode::WithoutMnemonics);
+        const std::string set = texts.GetText(items.set, TextMode::WithoutMnemonics);
+        if (edit.value == "0" || EqualIgnoringCase(edit.value, clear))
+            edit.item = 0;
+        else if (edit.value == "1" || EqualIgnoringCase(edit.value, set))
+            edit.item = 1;
+        else
+            return edit.field + " takes the drop-down item 0 or 1 (" + clear + " or " + set + "), not " +
+                   edit.value;
+        return {};
+    }
+    const bool frequency = IsFrequency(edit.column);
+    const std::string refused = RefusedCharacters(edit.column, edit.value);
+    if (!refused.empty())
+        return edit.field + "=" + edit.value + ": the cell refuses the characters \"" + refused +
+               "\" (it takes " + (frequency ? "digits and ." : "digits, ., D, I and N, no 8 or 9 after D") +
+               ")";
+    const std::size_t limit = frequency ? kFrequencyCellLimit : kToneCellLimit;
+    if (edit.value.size() > limit)
+        return edit.field + "=" + edit.value + ": the cell holds at most " + std::to_string(limit) +
+               " characters";
+    return {};
+}
 
 // Types value into the cell as a user would (through the cell's key filter) and leaves the cell.
 bool ApplyEdit(ChannelGridEditor& grid, int row, const Edit& edit) {
@@ -32,14 +93,15 @@ bool ApplyEdit(ChannelGridEditor& grid, int row, const Edit& edit) {
     case GridColumn::Encode:
         return grid.CommitToneCell(row, Direction::Tx, TypeIntoToneCell("", edit.value));
     default:
-        return grid.SelectFlag(row, edit.column, edit.value == "1" ? 1 : 0);
+        return grid.SelectFlag(row, edit.column, edit.item);
     }
 }
 
 } // namespace
 
 // The edits a user makes in one row of the grid, committed one after the other as the grid commits
-// them. The file is saved only when every edit could be made.
+// them. The file is saved only when every edit could be made; a value the cell would not take as
+// typed is a mistake on the command line, not an empty cell.
 int RunSet(const CliContext& context) {
     const auto& args = context.line.args;
     unsigned long row = 0;
@@ -50,12 +112,14 @@ int RunSet(const CliContext& context) {
         const std::size_t equals = args[i].find('=');
         const auto field = kFields.find(args[i].substr(0, equals));
         if (equals == std::string::npos || field == kFields.end())
-            return context.UsageError("expected FIELD=VALUE with FIELD one of rx tx decode encode power wide scan "
-                                      "option, not " + args[i]);
-        const std::string value = args[i].substr(equals + 1);
-        if (field->second >= GridColumn::Power && value != "0" && value != "1")
-            return context.UsageError(field->first + " takes the drop-down item 0 or 1");
-        edits.push_back({field->first, field->second, value});
+            return context.UsageError(
+                "expected FIELD=VALUE with FIELD one of rx tx decode encode power wide scan "
+                "option, not " +
+                args[i]);
+        Edit edit{field->first, field->second, args[i].substr(equals + 1)};
+        if (const std::string problem = CheckValue(edit, context.notifier.Texts()); !problem.empty())
+            return context.UsageError(problem);
+        edits.push_back(edit);
     }
     if (!context.Open(args[0]))
         return kExitFailed;
@@ -65,8 +129,9 @@ int RunSet(const CliContext& context) {
     const int r = static_cast<int>(row);
     for (const Edit& edit : edits) {
         if (!grid.IsCellEnabled(r, edit.column) || !ApplyEdit(grid, r, edit)) {
-            context.err << "row " << r << ": the " << edit.field
-                        << " cell cannot be edited now (hidden, disabled or kept for trunking); nothing was saved\n";
+            context.err
+                << "row " << r << ": the " << edit.field
+                << " cell cannot be edited now (hidden, disabled or kept for trunking); nothing was saved\n";
             return kExitFailed;
         }
     }

@@ -10,27 +10,39 @@ namespace {
 
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
+// One command a line group: name, usage, summary, argument counts, value options, flag options,
+// whether it talks to a radio, and its handler.
+// clang-format off
 const std::vector<Command> kCommands = {
-    {"new", "FILE [--model MDL1A|MDL1B|MDL2A|MDL2B] [--code 0xNN]", "write a data file holding a new image", 1, 1,
-     {"model", "code"}, false, RunNew},
-    {"info", "FILE", "print the main window title for a data file", 1, 1, {}, false, RunInfo},
-    {"show", "FILE", "print the channel rows and the test frequencies", 1, 1, {}, false, RunShow},
+    {"new", "FILE [--model MDL1A|MDL1B|MDL2A|MDL2B] [--code 0xNN]", "write a data file holding a new image",
+     1, 1, {"model", "code"}, {}, false, RunNew},
+    {"info", "FILE", "print the main window title for a data file",
+     1, 1, {}, {}, false, RunInfo},
+    {"show", "FILE", "print the channel rows and the test frequencies",
+     1, 1, {}, {}, false, RunShow},
     {"set", "FILE CH FIELD=VALUE...", "edit cells of channel row CH (rx, tx, decode, encode, power, wide, scan, option)",
-     3, kAny, {}, false, RunSet},
-    {"row", "FILE insert|delete CH", "insert an empty channel at row CH or delete row CH", 3, 3, {}, false, RunRow},
-    {"copy", "FILE FROM TO", "copy channel FROM onto channel TO", 3, 3, {}, false, RunCopy},
-    {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does", 2,
-     2, {"freq"}, false, RunModel},
-    {"hex", "FILE [OFFSET [LENGTH]]", "print image bytes (OFFSET hexadecimal, LENGTH decimal)", 1, 3, {}, false, RunHex},
-    {"poke", "FILE OFFSET BYTE...", "write image bytes (hexadecimal) like the memory map", 3, kAny, {}, false, RunPoke},
-    {"ports", "", "list the serial devices found", 0, 0, {}, true, RunPorts},
-    {"read", "--port DEV -o FILE", "Program > Read into a new data file (--port virtual: the simulated radio)", 0, 0,
-     {"port", "o", "retries", "password", "trace"}, true, RunRead},
-    {"write", "--port DEV FILE", "Program > Write of a data file", 1, 1, {"port", "retries", "password", "trace"},
-     true, RunWrite},
-    {"radio-info", "--port DEV", "Tools > Radio information", 0, 0, {"port", "retries", "password", "trace"}, true,
-     RunRadioInfo},
+     3, kAny, {}, {}, false, RunSet},
+    {"row", "FILE insert|delete CH", "insert an empty channel at row CH or delete row CH",
+     3, 3, {}, {}, false, RunRow},
+    {"copy", "FILE FROM TO", "copy channel FROM onto channel TO",
+     3, 3, {}, {}, false, RunCopy},
+    {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does",
+     2, 2, {"freq"}, {}, false, RunModel},
+    {"hex", "FILE [OFFSET [LENGTH]]", "print image bytes (OFFSET hexadecimal, LENGTH decimal)",
+     1, 3, {}, {}, false, RunHex},
+    {"poke", "FILE OFFSET BYTE...", "write image bytes (hexadecimal) like the memory map",
+     3, kAny, {}, {}, false, RunPoke},
+    {"ports", "", "list the ports: COMn with its serial device, and virtual",
+     0, 0, {}, {}, true, RunPorts},
+    {"read", "--port PORT -o FILE", "Program > Read into a new data file (--port virtual: the simulated radio)",
+     0, 0, {"port", "o", "retries", "password", "trace"}, {}, true, RunRead},
+    {"write", "--port PORT FILE [--force]",
+     "Program > Write of a data file; --force (with --yes) also writes another model or a 1024-byte radio",
+     1, 1, {"port", "retries", "password", "trace"}, {"force"}, true, RunWrite},
+    {"radio-info", "--port PORT", "Tools > Radio information",
+     0, 0, {"port", "retries", "password", "trace"}, {}, true, RunRadioInfo},
 };
+// clang-format on
 
 } // namespace
 

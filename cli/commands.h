@@ -16,7 +16,8 @@ struct Command {
     std::size_t minArgs;
     std::size_t maxArgs;
     std::set<std::string> valueOptions;
-    bool usesRadio; // takes the link options and needs the Qt core application
+    std::set<std::string> flagOptions; // besides the common ones
+    bool usesRadio;                    // takes the link options and needs the Qt core application
     int (*run)(const CliContext&);
 };
 

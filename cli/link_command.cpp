@@ -3,26 +3,32 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "cli/port_name.h"
+
 namespace rpx::cli {
 
 LinkCommand::LinkCommand(const CliContext& context) : m_context(context) {}
 
 bool LinkCommand::Prepare(int& exitCode) {
     const std::string* port = m_context.line.Value("port");
-    if (port == nullptr || port->empty()) {
-        exitCode = m_context.UsageError("--port names the serial device (e.g. /dev/ttyUSB0) or virtual");
+    const std::optional<std::string> device =
+        port != nullptr && !port->empty() ? ResolvePortName(*port, transport::DetectPorts()) : std::nullopt;
+    if (!device) {
+        exitCode =
+            m_context.UsageError("--port names the port as `rpx41c-cli ports` lists it: COM1 to COM255, a "
+                                 "device path such as /dev/ttyUSB0, or virtual");
         return false;
     }
     std::string error;
-    if (!m_connection.Open(*port, m_context.line.Value("trace"), error)) {
+    if (!m_connection.Open(*device, m_context.line.Value("trace"), error)) {
         m_context.err << error << '\n';
         exitCode = kExitFailed;
         return false;
     }
     const std::string* password = m_context.line.Value("password");
     m_ui = std::make_unique<CliLinkUi>(m_context.notifier.Texts(),
-                                       password ? std::optional<std::string>(*password) : std::nullopt, std::cin,
-                                       m_context.err, isatty(STDIN_FILENO) != 0);
+                                       password ? std::optional<std::string>(*password) : std::nullopt,
+                                       std::cin, m_context.err, isatty(STDIN_FILENO) != 0);
     m_link = std::make_unique<RadioLink>(m_connection.Port(), m_context.session, m_context.notifier, *m_ui);
     return true;
 }

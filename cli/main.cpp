@@ -12,16 +12,40 @@
 
 namespace {
 
+using rpx::cli::Command;
+
+constexpr const char* kCommonOptions =
+    "  --yes            answer OK or Yes to every question (otherwise Cancel or No)\n"
+    "  --extended       run in extended mode\n"
+    "  --help, -h       print this help; --version prints the version\n";
+constexpr const char* kRadioOptions =
+    "radio commands also take:\n"
+    "  --port PORT      COMn or a device path as `ports` lists them, or virtual (the simulated radio)\n"
+    "  --retries N      answer Retry to the first N communication errors, then Cancel\n"
+    "  --password TEXT  the radio's data password (else asked on a terminal)\n"
+    "  --trace FILE     log every byte sent and received, with times\n";
+
 void PrintUsage(std::ostream& out) {
     out << "usage: rpx41c-cli COMMAND ARGS... [--yes] [--extended]\n"
-           "  --yes            answer OK or Yes to every question (otherwise Cancel or No)\n"
-           "  --extended       run in extended mode\n"
-           "radio commands also take:\n"
-           "  --retries N      answer Retry to the first N communication errors, then Cancel\n"
-           "  --password TEXT  the radio's data password (else asked on a terminal)\n"
-           "  --trace FILE     log every byte sent and received, with times\n\ncommands:\n";
-    for (const rpx::cli::Command& c : rpx::cli::Commands())
+        << kCommonOptions << kRadioOptions << "commands:\n";
+    for (const Command& c : rpx::cli::Commands())
         out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
+}
+
+void PrintCommandUsage(std::ostream& out, const Command& command) {
+    out << "usage: rpx41c-cli " << command.name << ' ' << command.usage << "\n  " << command.summary
+        << "\noptions:\n"
+        << kCommonOptions << (command.usesRadio ? kRadioOptions : "");
+}
+
+// A mistake on the command line before a command could run.
+int UsageError(const std::string& reason, const Command* command) {
+    std::cerr << reason << '\n';
+    if (command != nullptr)
+        std::cerr << "usage: rpx41c-cli " << command->name << ' ' << command->usage << '\n';
+    else
+        PrintUsage(std::cerr);
+    return rpx::cli::kExitUsage;
 }
 
 } // namespace
@@ -31,43 +55,54 @@ int main(int argc, char** argv) {
     using namespace rpx::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
 
+    // A first pass with every option of every command finds the command, --help and --version.
+    std::set<std::string> allFlags = kCommonFlags;
+    allFlags.insert({"help", "h", "version"});
+    std::set<std::string> allValueOptions;
+    for (const Command& c : Commands()) {
+        allFlags.insert(c.flagOptions.begin(), c.flagOptions.end());
+        allValueOptions.insert(c.valueOptions.begin(), c.valueOptions.end());
+    }
     CommandLine probe;
     std::string error;
-    std::set<std::string> allValueOptions;
-    for (const Command& c : Commands())
-        allValueOptions.insert(c.valueOptions.begin(), c.valueOptions.end());
-    if (!ParseCommandLine(words, kCommonFlags, allValueOptions, probe, error) || probe.command.empty()) {
-        std::cerr << (error.empty() ? "no command given" : error) << '\n';
-        PrintUsage(std::cerr);
-        return kExitUsage;
+    if (!ParseCommandLine(words, allFlags, allValueOptions, probe, error))
+        return UsageError(error, nullptr);
+    if (probe.Has("version")) {
+        std::cout << "rpx41c-cli " << RPX_VERSION << '\n';
+        return kExitOk;
     }
     const Command* command = FindCommand(probe.command);
-    if (command == nullptr) {
-        std::cerr << "unknown command " << probe.command << '\n';
-        PrintUsage(std::cerr);
-        return kExitUsage;
+    if (command == nullptr && !probe.command.empty())
+        return UsageError("unknown command " + probe.command, nullptr);
+    if (probe.Has("help") || probe.Has("h")) {
+        if (command != nullptr)
+            PrintCommandUsage(std::cout, *command);
+        else
+            PrintUsage(std::cout);
+        return kExitOk;
     }
-    CommandLine line;
-    if (!ParseCommandLine(words, kCommonFlags, command->valueOptions, line, error) ||
-        line.args.size() < command->minArgs || line.args.size() > command->maxArgs) {
-        std::cerr << (error.empty() ? "wrong number of arguments" : error) << "\nusage: rpx41c-cli " << command->name
-                  << ' ' << command->usage << '\n';
-        return kExitUsage;
-    }
+    if (command == nullptr)
+        return UsageError("no command given", nullptr);
 
+    std::set<std::string> flags = kCommonFlags;
+    flags.insert(command->flagOptions.begin(), command->flagOptions.end());
+    CommandLine line;
+    if (!ParseCommandLine(words, flags, command->valueOptions, line, error))
+        return UsageError(error, command);
+    if (line.args.size() < command->minArgs || line.args.size() > command->maxArgs)
+        return UsageError("wrong number of arguments", command);
     unsigned long retries = 0;
-    if (const std::string* text = line.Value("retries"); text != nullptr && !ParseDecimal(*text, 1000, retries)) {
-        std::cerr << "--retries takes a count from 0 to 1000\nusage: rpx41c-cli " << command->name << ' '
-                  << command->usage << '\n';
-        return kExitUsage;
-    }
+    if (const std::string* text = line.Value("retries");
+        text != nullptr && !ParseDecimal(*text, 1000, retries))
+        return UsageError("--retries takes a count from 0 to 1000", command);
+
     // The serial devices need Qt's core application object.
     std::unique_ptr<QCoreApplication> application;
     if (command->usesRadio)
         application = std::make_unique<QCoreApplication>(argc, argv);
 
-    CliMessenger messenger(std::cerr, line.Has("yes"), retries);
     LanguageTable texts;
+    CliMessenger messenger(std::cerr, texts, {line.Has("yes"), line.Has("force"), retries});
     if (!LoadTexts(texts, messenger, LanguageDirectories(ProgramDirectory())))
         return kExitFailed;
     Notifier notifier(messenger, texts);

@@ -13,6 +13,8 @@ namespace txt {
 inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
 inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
 inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
+// 3003059 on the command line, which names the port with an option instead of a menu.
+inline constexpr TextId kPortCannotOpenCli = 3020301;
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -53,16 +53,48 @@ TEST_F(CliFileCommands, NewWritesTheStartImageOfTheModelSetting) {
     }
 }
 
+// "@" stands for the data file, which none of them may create.
+// clang-format off
+constexpr const char* kUsageMistakes[] = {
+    "", "--bogus", "--help --bogus", "frobnicate @", "new", "new @ @", "new @ --model MDL9Z", "new @ --code 0x100",
+    "new @ --code 0x0x1", "new @ --freq 1", "new @ --force", "new @ --model", "hex @ 800", "hex @ 7F0 17",
+    "hex @ 0x0x10", "hex @ -0", "hex @ +1", "hex @ 0 +5", "poke @ 7FF 01 02", "poke @ 0 G1", "poke @ 0 123",
+    "model @ MDL3A"};
+// clang-format on
+
 TEST_F(CliFileCommands, UsageErrorsExitWithTwo) {
-    for (const char* line :
-         {"", "frobnicate @", "new", "new @ @", "new @ --model MDL9Z", "new @ --code 0x100", "new @ --freq 1",
-          "new @ --model", "hex @ 800", "hex @ 7F0 17", "poke @ 7FF 01 02", "poke @ 0 G1", "poke @ 0 123",
-          "model @ MDL3A"}) {
-        const auto result = RunCli(Args(line));
+    std::vector<std::vector<std::string>> lines = {{"hex", File(), "\t10"},
+                                                   {"hex", File(), "\n10"},
+                                                   {"hex", File(), "10\n"},
+                                                   {"hex", File(), "0", " 5"}};
+    for (const char* line : kUsageMistakes)
+        lines.push_back(Args(line));
+    for (const auto& args : lines) {
+        const auto result = RunCli(args);
+        const std::string line = args.empty() ? "" : args[0] + " " + args.back();
         EXPECT_EQ(result.exitCode, 2) << line;
         EXPECT_FALSE(result.err.empty()) << line;
     }
     EXPECT_FALSE(std::filesystem::exists(File()));
+}
+
+TEST_F(CliFileCommands, HelpAndVersionGoToStandardOutput) {
+    const struct {
+        std::vector<std::string> args;
+        std::string out; // the start of the text
+    } cases[] = {
+        {{"--help"}, "usage: rpx41c-cli COMMAND"},
+        {{"-h"}, "usage: rpx41c-cli COMMAND"},
+        {{"read", "--help"}, "usage: rpx41c-cli read --port"},
+        {{"set", "-h", "x.dat"}, "usage: rpx41c-cli set FILE"},
+        {{"--version"}, "rpx41c-cli 0."},
+    };
+    for (const auto& c : cases) {
+        const auto result = RunCli(c.args);
+        EXPECT_EQ(result.exitCode, 0) << c.args[0];
+        EXPECT_EQ(result.out.rfind(c.out, 0), 0u) << result.out;
+        EXPECT_EQ(result.err, "") << c.args[0];
+    }
 }
 
 TEST_F(CliFileCommands, InfoPrintsTheWindowTitle) {
@@ -115,7 +147,7 @@ TEST_F(CliFileCommands, ModelChangeNeedsConfirmation) {
     const std::vector<uint8_t> before = ReadFileBytes(File());
     const auto refused = RunCli({"model", File(), "MDL1B"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, Box(1001021, 3003039));
+    EXPECT_EQ(refused.err, Box(1001021, 3003039) + "Not confirmed: --yes answers OK.\n");
     EXPECT_EQ(ReadFileBytes(File()), before);
 
     ASSERT_EQ(RunCli({"--yes", "model", File(), "MDL1B", "--freq", "2"}).exitCode, 0);

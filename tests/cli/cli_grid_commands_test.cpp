@@ -39,15 +39,20 @@ protected:
 };
 
 TEST_F(CliGridCommands, TypedValuesAreConvertedAndShown) {
-    ASSERT_EQ(RunCli({"set", file, "1", "rx=146.52", "tx=146.5225", "decode=67", "encode=d023n", "power=0",
-                      "scan=0"})
+    ASSERT_EQ(RunCli({"set", file, "1", "rx=146.52", "tx=146.5225", "decode=67", "encode=d023n", "power=low",
+                      "wide=NARROW", "scan=Add", "option=1"})
                   .exitCode,
               0);
-    const std::vector<std::string> row = ShowRow(file, 1);
-    EXPECT_EQ(std::vector<std::string>(row.begin(), row.begin() + std::min<std::size_t>(row.size(), 6)),
-              (std::vector<std::string>{"1", "146.52000", "146.52250", "67.0", "D023N", Text(3013017)}));
+    EXPECT_EQ(ShowRow(file, 1),
+              (std::vector<std::string>{"1", "146.52000", "146.52250", "67.0", "D023N", Text(3013017),
+                                        Text(1001031), Text(3013021), Text(3013023)}));
     EXPECT_EQ(RunCli({"hex", file, "20", "4"}).out, "0020: 00 20 65 14\n");
     EXPECT_EQ(RunCli({"hex", file, "2F", "1"}).out, "002F: 10\n") << "step codes 5 kHz and 2.5 kHz";
+    // An empty value clears the cell, as in the grid.
+    ASSERT_EQ(RunCli({"set", file, "1", "decode="}).exitCode, 0);
+    EXPECT_EQ(ShowRow(file, 1)[3], Text(1001039)) << "no decode tone";
+    ASSERT_EQ(RunCli({"set", file, "1", "rx="}).exitCode, 0);
+    EXPECT_EQ(ShowRow(file, 1).size(), 1u) << "channel 1 erased";
 }
 
 TEST_F(CliGridCommands, OutOfBandWarningAndClamp) {
@@ -57,27 +62,40 @@ TEST_F(CliGridCommands, OutOfBandWarningAndClamp) {
     EXPECT_EQ(ShowRow(file, 2)[1], "174.00000");
 }
 
-// Refusals (1) and usage errors (2) leave the file as it was.
+// Refusals (1) and usage errors (2) leave the file as it was. A value the cell would not take as
+// typed is a usage error naming the refused characters, not an empty cell.
 TEST_F(CliGridCommands, RefusalsAndUsageErrors) {
+    ASSERT_EQ(RunCli({"set", file, "2", "rx=146.52", "tx=146.52", "decode=67.0"}).exitCode, 0);
     const auto before = test::ReadFileBytes(file);
     const struct {
         std::vector<std::string> args;
         int exitCode;
+        std::string says = "";
     } cases[] = {
-        {{"set", file, "1", "tx=146.5"}, 1},                // empty channel: only RX is enabled
-        {{"set", file, "1", "rx=146.5", "encode=67.0"}, 1}, // no TX frequency: encode disabled
-        {{"set", file, "5", "rx=146.5"}, 1},                // group 2 does not exist on this model
-        {{"row", file, "insert", "4"}, 1},                  // the last row of a group
-        {{"copy", file, "1", "2"}, 1},                      // nothing to copy
-        {{"set", file, "9", "rx=146"}, 2},
-        {{"set", file, "1", "power=2"}, 2},
-        {{"row", file, "move", "1"}, 2},
-        {{"copy", file, "0", "1"}, 2},
+        {{"set", file, "1", "tx=146.5"}, 1, ""},                // empty channel: only RX is enabled
+        {{"set", file, "1", "rx=146.5", "encode=67.0"}, 1, ""}, // no TX frequency: encode disabled
+        {{"set", file, "5", "rx=146.5"}, 1, ""},                // group 2 does not exist on this model
+        {{"row", file, "insert", "4"}, 1, ""},                  // the last row of a group
+        {{"copy", file, "1", "3"}, 1, ""},                      // nothing to copy
+        {{"set", file, "9", "rx=146"}, 2, ""},
+        {{"set", file, "2", "power=2"}, 2, ""},
+        {{"row", file, "move", "1"}, 2, ""},
+        {{"copy", file, "0", "1"}, 2, ""},
+        {{"set", file, "2", "power=1", "rx=abc"}, 2, "\"abc\""},
+        {{"set", file, "2", "rx=146,5"}, 2, "\",\""},
+        {{"set", file, "2", "tx=1 46"}, 2, "\" \""},
+        {{"set", file, "2", "decode=xyz"}, 2, "\"xyz\""},
+        {{"set", file, "2", "decode=D089N"}, 2, "\"89\""},
+        {{"set", file, "2", "encode=67.0Hz"}, 2, "\"Hz\""},
+        {{"set", file, "2", "rx=146.520000"}, 2, "at most 9"},
+        {{"set", file, "2", "scan=maybe"}, 2, Text(3013021)},
     };
     for (const auto& c : cases) {
         const auto result = RunCli(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0] << " " << c.args[2] << " " << result.err;
-        EXPECT_EQ(test::ReadFileBytes(file), before) << c.args[0] << " " << c.args[2];
+        const std::string line = c.args[0] + " " + c.args[2] + " " + c.args.back();
+        EXPECT_EQ(result.exitCode, c.exitCode) << line << " " << result.err;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << line << " " << result.err;
+        EXPECT_EQ(test::ReadFileBytes(file), before) << line;
     }
     EXPECT_EQ(ShowRow(file, 5), (std::vector<std::string>{"5", "(hidden)"}));
 }

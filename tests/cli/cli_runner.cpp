@@ -12,15 +12,19 @@ extern char** environ;
 
 namespace rpx::test {
 
-CliResult RunCli(const std::vector<std::string>& args) { return RunProgram(RPX_CLI_PATH, args); }
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+    return RunProgram(RPX_CLI_PATH, args, input);
+}
 
-CliResult RunProgram(const std::string& path, const std::vector<std::string>& args) {
+CliResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     const std::string& input) {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
         throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDWR, 0);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);

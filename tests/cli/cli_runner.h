@@ -11,8 +11,10 @@ struct CliResult {
     std::string err;
 };
 
-// Runs rpx41c-cli (or the program at path) with args and collects what it prints.
-CliResult RunCli(const std::vector<std::string>& args);
-CliResult RunProgram(const std::string& path, const std::vector<std::string>& args);
+// Runs rpx41c-cli (or the program at path) with args and standard input from the file at input (empty
+// unless given, so a command cannot stop to ask), and collects what it prints.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "/dev/null");
+CliResult RunProgram(const std::string& path, const std::vector<std::string>& args,
+                     const std::string& input = "/dev/null");
 
 } // namespace rpx::test
