@@ -44,6 +44,8 @@ Result<FileLock> FileLock::Acquire(const std::filesystem::path& path, std::chron
         // no longer has this name, so take the lock of the file that has it now.
         if (SameFile(lock.m_fd, path))
             return lock;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return Failure{std::generic_category().message(EWOULDBLOCK)};
     }
 }
 
