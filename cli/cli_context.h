@@ -25,8 +25,9 @@ struct CliContext {
 
     // Reports a usage error of the running command and gives its exit code.
     int UsageError(const std::string& reason) const;
-    // File > Open of a data file into the session.
-    bool Open(const std::string& path) const { return document.FileOpen(path); }
+    // File > Open of a data file into the session. The file stays locked until the command ends,
+    // so that another program cannot change it between this read and the command's save.
+    bool Open(const std::string& path) const { return document.LockFile(path) && document.FileOpen(path); }
     // Saves the session's image to path as Save As does; the exit code of the command.
     int SaveTo(const std::string& path) const { return document.FileSaveAs(path) ? kExitOk : kExitFailed; }
 };

@@ -29,7 +29,7 @@ std::optional<RadioImage> LoadImageFile(const std::filesystem::path& path, std::
 }
 
 std::string SaveImageFile(const std::filesystem::path& path, const RadioImage& image) {
-    return WriteFileSafely(path, SerialiseDataFile(image));
+    return WriteFileSafely(path, SerialiseDataFile(image)).Message();
 }
 
 } // namespace rpx::sim

@@ -30,19 +30,25 @@ MessageAnswer Notifier::ShowFilled(TextId text, std::string_view arg1, std::stri
                                    MessageButtons buttons, MessageIcon icon) {
     Message message;
     message.textIds = {text};
-    const std::string pattern = m_texts.GetText(text);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            message.text += pattern[++i] == '1' ? arg1 : arg2;
-            continue;
-        }
-        message.text += pattern[i];
-    }
+    message.text = Filled(text, arg1, arg2);
     message.captionId = caption;
     message.caption = m_texts.GetText(caption);
     message.buttons = buttons;
     message.icon = icon;
     return m_messenger.Show(message);
+}
+
+std::string Notifier::Filled(TextId id, std::string_view arg1, std::string_view arg2) const {
+    const std::string pattern = m_texts.GetText(id);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[++i] == '1' ? arg1 : arg2;
+            continue;
+        }
+        text += pattern[i];
+    }
+    return text;
 }
 
 } // namespace rpx

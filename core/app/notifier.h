@@ -26,6 +26,9 @@ public:
                              MessageButtons buttons, MessageIcon icon);
     MessageAnswer Show(const Message& message) { return m_messenger.Show(message); }
 
+    // The text of id with the placeholders %1 and %2 filled in.
+    std::string Filled(TextId id, std::string_view arg1, std::string_view arg2) const;
+
     const LanguageTable& Texts() const { return m_texts; }
     std::string Text(TextId id) const { return m_texts.GetText(id); }
 

@@ -10,7 +10,7 @@ namespace rpx {
 int ReservedTrunkingRows(const RadioImage& image) {
     if (image.Byte(layout::kPortMode) != layout::kTrunkingPortMode || image.HiddenFunctionsEnabled())
         return 0;
-    return std::clamp<int>(image.Byte(layout::kTrunkingGroups), 1, kRowsPerGroup);
+    return std::min<int>(image.Byte(layout::kTrunkingGroups), kRowsPerGroup);
 }
 
 bool IsReservedRow(const RadioImage& image, int row) {

@@ -36,9 +36,18 @@ std::string EmbeddedMessageLine(std::span<const uint8_t> stored) {
     return line;
 }
 
-std::optional<RadioImage> ParseDataFile(std::span<const uint8_t> bytes) {
+DataFileFault CheckDataFile(std::span<const uint8_t> bytes) {
+    if (bytes.size() >= kWrittenMagic.size() && !HasMagic(bytes, kWrittenMagic) &&
+        !HasMagic(bytes, kOlderMagic))
+        return DataFileFault::WrongHeader;
     // A partial image must never be taken for a whole one: it could end up in a radio.
-    if (bytes.size() < kDataFileSize || !(HasMagic(bytes, kWrittenMagic) || HasMagic(bytes, kOlderMagic)))
+    if (bytes.size() < kDataFileSize)
+        return DataFileFault::TooShort;
+    return DataFileFault::None;
+}
+
+std::optional<RadioImage> ParseDataFile(std::span<const uint8_t> bytes) {
+    if (CheckDataFile(bytes) != DataFileFault::None)
         return std::nullopt;
     RadioImage image;
     std::copy_n(bytes.begin() + kDataFileHeaderSize, RadioImage::kSize, image.Bytes().begin());

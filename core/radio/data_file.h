@@ -16,6 +16,11 @@ namespace rpx {
 inline constexpr std::size_t kDataFileHeaderSize = 16;
 inline constexpr std::size_t kDataFileSize = kDataFileHeaderSize + RadioImage::kSize; // 2064
 
+// What keeps content from being a data file. A file shorter than the six magic characters is too
+// short; a longer one is first checked for its magic.
+enum class DataFileFault { None, TooShort, WrongHeader };
+DataFileFault CheckDataFile(std::span<const uint8_t> bytes);
+
 // The image of a data file whose magic is "RZ7150" or "RQ7150" and which holds all 2064 bytes;
 // nothing for any other content. Header bytes 6..15 and bytes past 2064 are not looked at.
 std::optional<RadioImage> ParseDataFile(std::span<const uint8_t> bytes);

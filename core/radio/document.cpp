@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-#include <system_error>
+#include <string>
 #include <vector>
 
+#include "core/app/regular_file.h"
 #include "core/radio/image_defaults.h"
 #include "core/radio/image_layout.h"
 #include "core/radio/safe_file_writer.h"
@@ -25,29 +23,10 @@ constexpr TextId kNotDataFile = 3003013;
 constexpr TextId kOverwriteQuestion = 3003015; // followed directly by the file name
 constexpr TextId kHiddenFunctionsRefused = 3003017;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-struct FileStart {
-    std::vector<uint8_t> bytes;
-    std::string failure; // the system's reason; empty when the read succeeded
-};
-
-// At most the bytes a data file has: anything after them is ignored anyway, and a huge file
+// Reads at most the bytes a data file has: anything after them is ignored anyway, and a huge file
 // chosen by mistake must not be read whole.
-FileStart ReadDataFileStart(const fs::path& path) {
-    FileStart start;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        start.failure = std::generic_category().message(errno);
-        return start;
-    }
-    start.bytes.resize(kDataFileSize);
-    start.bytes.resize(std::fread(start.bytes.data(), 1, kDataFileSize, file.get()));
-    if (std::ferror(file.get()))
-        start.failure = std::generic_category().message(errno != 0 ? errno : EIO);
-    return start;
+Result<std::vector<uint8_t>> ReadDataFileStart(const fs::path& path, const Notifier& notifier) {
+    return ReadRegularFile(path, kDataFileSize, notifier.Text(txt::kNotRegularFile));
 }
 
 bool HasDataFileExtension(const fs::path& path) {
@@ -70,15 +49,20 @@ bool Document::FileNew() {
 }
 
 bool Document::FileOpen(const fs::path& path) {
-    const FileStart start = ReadDataFileStart(path);
-    if (!start.failure.empty()) {
-        m_notifier.ShowFilled(txt::kOpenFailed, path.string(), start.failure, txt::kCaptionError,
+    const auto bytes = ReadDataFileStart(path, m_notifier);
+    if (!bytes) {
+        m_notifier.ShowFilled(txt::kOpenFailed, path.string(), bytes.Message(), txt::kCaptionError,
                               MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
-    const std::optional<RadioImage> image = ParseDataFile(start.bytes);
+    const std::optional<RadioImage> image = ParseDataFile(*bytes);
     if (!image) {
-        m_notifier.Show(kNotDataFile, txt::kCaptionError, MessageButtons::Ok, MessageIcon::Stop);
+        const std::string why =
+            CheckDataFile(*bytes) == DataFileFault::TooShort
+                ? m_notifier.Filled(txt::kDataFileTooShort, path.string(), std::to_string(bytes->size()))
+                : m_notifier.Filled(txt::kDataFileBadHeader, path.string(), "");
+        m_notifier.Show({kNotDataFile}, "", "\n\n" + why, txt::kCaptionError, MessageButtons::Ok,
+                        MessageIcon::Stop);
         return false;
     }
     if (image->HiddenFunctionsEnabled() && !m_session.extendedMode) {
@@ -115,18 +99,41 @@ bool Document::FileSaveAs(const fs::path& path) {
 std::optional<MessagePreview> Document::Preview(const fs::path& path) const {
     if (!HasDataFileExtension(path))
         return std::nullopt;
-    const FileStart start = ReadDataFileStart(path);
-    if (!start.failure.empty())
+    const auto bytes = ReadDataFileStart(path, m_notifier);
+    if (!bytes)
         return std::nullopt;
-    return PreviewMessage(start.bytes);
+    return PreviewMessage(*bytes);
+}
+
+bool Document::LockFile(const fs::path& path) {
+    std::optional<FileLock> lock = Lock(path);
+    if (!lock)
+        return false;
+    m_heldLock = std::move(*lock);
+    return true;
+}
+
+std::optional<FileLock> Document::Lock(const fs::path& path) {
+    Result<FileLock> lock = FileLock::Acquire(path);
+    if (lock)
+        return std::move(*lock);
+    m_notifier.ShowFilled(txt::kFileInUse, path.string(), "", txt::kCaptionError, MessageButtons::Ok,
+                          MessageIcon::Stop);
+    return std::nullopt;
 }
 
 bool Document::Write(const fs::path& target) {
-    const std::string failure = WriteFileSafely(target, SerialiseDataFile(m_session.image));
-    if (failure.empty())
+    std::optional<FileLock> lock;
+    if (!m_heldLock.Covers(target)) {
+        lock = Lock(target);
+        if (!lock)
+            return false;
+    }
+    const Status written = WriteFileSafely(target, SerialiseDataFile(m_session.image));
+    if (written)
         return true;
-    m_notifier.ShowFilled(txt::kSaveFailed, target.string(), failure, txt::kCaptionError, MessageButtons::Ok,
-                          MessageIcon::Stop);
+    m_notifier.ShowFilled(txt::kSaveFailed, target.string(), written.Message(), txt::kCaptionError,
+                          MessageButtons::Ok, MessageIcon::Stop);
     return false;
 }
 

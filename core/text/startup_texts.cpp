@@ -1,5 +1,9 @@
 #include "core/text/startup_texts.h"
 
+#include <sstream>
+#include <string_view>
+
+#include "core/text/built_in_texts.h"
 #include "core/text/text_ids.h"
 
 namespace rpx {
@@ -24,8 +28,8 @@ constexpr IdRange kOriginalRanges[] = {
     {3018023, 3018023, 1}, {3019001, 3019157, 2},
 };
 
-constexpr TextId kOwnTextIds[] = {txt::kSaveFailed, txt::kOpenFailed, txt::kPortPermission,
-                                  txt::kPortCannotOpenCli};
+// Group 3, topic 020: the program's own texts.
+constexpr TextId kOwnTextTopic = 3020;
 
 constexpr const char* kCannotRead = "Can't read language file.  Please install this software again.";
 constexpr const char* kDamaged = "Language file has been damaged.  Please install this software again.";
@@ -40,29 +44,52 @@ std::vector<TextId> OriginalTextIds() {
     return ids;
 }
 
-std::vector<TextId> StartupTextIds() {
-    std::vector<TextId> ids = OriginalTextIds();
-    ids.insert(ids.end(), std::begin(kOwnTextIds), std::end(kOwnTextIds));
+std::vector<TextId> OwnTextIds() {
+    std::vector<TextId> ids;
+    std::istringstream file{std::string(BuiltInProgramFile())};
+    for (std::string line; std::getline(file, line);) {
+        const std::optional<TextId> id = LanguageTable::MarkerId(line);
+        if (id && *id / 1000 == kOwnTextTopic)
+            ids.push_back(*id);
+    }
     return ids;
 }
 
-bool LoadTexts(LanguageTable& table, Messenger& messenger, const std::vector<std::string>& directories) {
+const LanguageTable& BuiltInTexts() {
+    static LanguageTable table;
+    [[maybe_unused]] static const LoadResult loaded = [] {
+        std::vector<TextId> ids = OwnTextIds();
+        return table.Load(ids, [](const std::string&) {
+            return std::make_unique<std::istringstream>(std::string(BuiltInProgramFile()));
+        });
+    }();
+    return table;
+}
+
+std::vector<TextId> StartupTextIds() {
+    std::vector<TextId> ids = OriginalTextIds();
+    const std::vector<TextId> own = OwnTextIds();
+    ids.insert(ids.end(), own.begin(), own.end());
+    return ids;
+}
+
+Status LoadTexts(LanguageTable& table, Messenger& messenger, const std::vector<std::string>& directories) {
     LoadResult result = LoadResult::CannotOpen;
     for (const std::string& directory : directories) {
         table.SetDirectory(directory);
         std::vector<TextId> ids = StartupTextIds();
-        result = table.Load(ids);
+        result = table.Load(ids, &BuiltInTexts());
         if (result != LoadResult::CannotOpen)
             break;
     }
     if (result == LoadResult::Ok)
-        return true;
+        return {};
     Message message;
     message.text = result == LoadResult::CannotOpen ? kCannotRead : kDamaged;
     message.caption = table.GetText(txt::kProgramName);
     message.icon = MessageIcon::Stop;
     messenger.Show(message);
-    return false;
+    return Failure{message.text};
 }
 
 } // namespace rpx

@@ -4,27 +4,40 @@
 #include <vector>
 
 #include "core/app/messenger.h"
+#include "core/app/result.h"
 #include "core/text/language_table.h"
 
 namespace rpx {
 
-// Texts of the program's own messages that came after the original set.
+// Texts of the program's own messages that came after the original set (TextIds 3020xxx). A
+// language file may lack any of them: the English of resources/lang/Rpx41c.lng, built into the
+// program, stands in.
 namespace txt {
 inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
 inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
 inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
+
+// Files that are not data files, files in use
+inline constexpr TextId kNotRegularFile = 3020101;    // reason: a FIFO, device or folder
+inline constexpr TextId kDataFileTooShort = 3020103;  // %1 path, %2 size in bytes
+inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
+inline constexpr TextId kFileInUse = 3020107;         // %1 path
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.
 std::vector<TextId> StartupTextIds();
-// The original set alone.
+// The original set alone: a language file must hold every one of them.
 std::vector<TextId> OriginalTextIds();
+// The program's own TextIds: every 3020xxx marked in the built-in copy of Rpx41c.lng.
+std::vector<TextId> OwnTextIds();
+// The built-in English of the program's own texts.
+const LanguageTable& BuiltInTexts();
 
 // Loads the startup texts from the first of directories that holds the language files. On failure
-// tells the user (with the two fixed messages that cannot come from the files) and returns false:
-// the program must then end with exit code 1.
-bool LoadTexts(LanguageTable& table, Messenger& messenger, const std::vector<std::string>& directories);
+// tells the user (with the two fixed messages that cannot come from the files) and returns the
+// message shown: the program must then end with exit code 1.
+Status LoadTexts(LanguageTable& table, Messenger& messenger, const std::vector<std::string>& directories);
 
 } // namespace rpx

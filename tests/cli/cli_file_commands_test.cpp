@@ -112,11 +112,12 @@ TEST_F(CliFileCommands, RefusedFilesReportTheirMessage) {
     std::copy_n("RZ7150", 6, bytes.begin());
     bytes[16 + 0x3C6] = 0xBF;
     dir.Write("hidden.dat", bytes);
+    const std::string noHeader = " does not begin with the header of a data file.\n";
     const struct {
         const char* file;
         std::string err;
-    } cases[] = {{"wrong.dat", Box(1001019, 3003013)},
-                 {"short.dat", Box(1001019, 3003013)},
+    } cases[] = {{"wrong.dat", Box(1001019, 3003013) + "\n" + File("wrong.dat") + noHeader},
+                 {"short.dat", Box(1001019, 3003013) + "\n" + File("short.dat") + noHeader},
                  {"hidden.dat", Box(1001019, 3003017)}};
     for (const auto& c : cases) {
         const auto result = RunCli({"info", File(c.file)});

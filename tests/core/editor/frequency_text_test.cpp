@@ -83,7 +83,7 @@ TEST(FrequencyText, EmptyTxTextErasesTheTxSideAndReleasesTheEmergencyChannel) {
 TEST(FrequencyText, RxOfRowsReservedForTrunkingIsRefused) {
     // Model options (bit 6 clear: hidden functions, no trunking), trunking groups, channel, refused.
     const std::tuple<uint8_t, uint8_t, int, bool> cases[] = {
-        {0xFF, 2, 2, true}, {0xFF, 2, 3, false}, {0xFF, 0, 1, true},
+        {0xFF, 2, 2, true}, {0xFF, 2, 3, false}, {0xFF, 0, 1, false}, {0xFF, 1, 1, true},
         {0xFF, 9, 4, true}, {0xFF, 9, 5, false}, {0xBF, 2, 1, false},
     };
     for (const auto& [options, groups, channel, refused] : cases) {

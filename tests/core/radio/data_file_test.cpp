@@ -18,27 +18,32 @@ std::vector<uint8_t> PatternFile(const std::string& magic = "RZ7150", std::size_
     return bytes;
 }
 
-TEST(DataFile, ParseAcceptsOnlyWholeFilesWithAKnownMagic) {
+TEST(DataFile, ParseAcceptsOnlyWholeFilesWithAKnownMagicAndSaysWhatIsWrong) {
     struct Case {
         const char* name;
         std::vector<uint8_t> bytes;
-        bool accepted;
+        DataFileFault fault;
     };
     std::vector<Case> cases = {
-        {"written magic", PatternFile("RZ7150"), true},
-        {"older magic", PatternFile("RQ7150"), true},
-        {"header tail not examined", PatternFile(std::string("RZ7150\0\0\0\0\0\0\0\0\0\0", 16)), true},
-        {"longer file", PatternFile("RZ7150", kDataFileSize + 500), true},
-        {"one byte short", PatternFile("RZ7150", kDataFileSize - 1), false},
-        {"empty", {}, false},
+        {"written magic", PatternFile("RZ7150"), DataFileFault::None},
+        {"older magic", PatternFile("RQ7150"), DataFileFault::None},
+        {"header tail not examined", PatternFile(std::string("RZ7150\0\0\0\0\0\0\0\0\0\0", 16)),
+         DataFileFault::None},
+        {"longer file", PatternFile("RZ7150", kDataFileSize + 500), DataFileFault::None},
+        {"one byte short", PatternFile("RZ7150", kDataFileSize - 1), DataFileFault::TooShort},
+        {"magic alone", PatternFile("RZ7150", 6), DataFileFault::TooShort},
+        {"short and wrong", PatternFile("RZ7159", 100), DataFileFault::WrongHeader},
+        {"part of a magic", PatternFile("RZ7150", 5), DataFileFault::TooShort},
+        {"empty", {}, DataFileFault::TooShort},
     };
     for (std::size_t i = 0; i < 6; ++i) {
-        cases.push_back({"magic character changed", PatternFile(), false});
+        cases.push_back({"magic character changed", PatternFile(), DataFileFault::WrongHeader});
         cases.back().bytes[i] ^= 0x20;
     }
     for (const Case& c : cases) {
+        EXPECT_EQ(CheckDataFile(c.bytes), c.fault) << c.name;
         const auto image = ParseDataFile(c.bytes);
-        ASSERT_EQ(image.has_value(), c.accepted) << c.name;
+        ASSERT_EQ(image.has_value(), c.fault == DataFileFault::None) << c.name;
         if (image) {
             EXPECT_EQ(image, ParseDataFile(PatternFile())) << c.name;
         }

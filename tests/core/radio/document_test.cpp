@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "core/radio/document.h"
 #include "core/radio/image_layout.h"
@@ -27,10 +29,14 @@ constexpr TextId kHiddenFunctionsRefused = 3003017;
 const LanguageTable& Texts() {
     static const LanguageTable* table = [] {
         auto* t = new LanguageTable;
-        std::vector<TextId> ids = {txt::kUntitled, txt::kSaveFailed, txt::kOpenFailed};
+        std::vector<TextId> ids = {txt::kUntitled,       txt::kSaveFailed,       txt::kOpenFailed,
+                                   txt::kNotRegularFile, txt::kDataFileTooShort, txt::kDataFileBadHeader,
+                                   txt::kFileInUse};
         t->Load(ids, [](const std::string&) {
             return std::make_unique<std::istringstream>(
-                "^#003001003\nNoName.dat\n^#003020001\nsave %1: %2\n^#003020003\nopen %1: %2\n");
+                "^#003001003\nNoName.dat\n^#003020001\nsave %1: %2\n^#003020003\nopen %1: %2\n"
+                "^#003020101\nodd file\n^#003020103\n%1 short: %2\n^#003020105\n%1 header\n"
+                "^#003020107\nlocked %1\n");
         });
         return t;
     }();
@@ -97,7 +103,7 @@ TEST_F(DocumentTest, SaveAsThroughALinkKeepsItAndOpenRestoresEveryByteAndTheTrun
     EXPECT_TRUE(m_messenger.Shown().empty());
 }
 
-TEST_F(DocumentTest, OpenRefusalsReportAndLeaveTheSessionUntouched) {
+TEST_F(DocumentTest, OpenRefusalsSayWhyAndLeaveTheSessionUntouched) {
     RadioImage hidden = PatternImage(3, 2); // a port mode other than trunking
     hidden.SetBit(RadioImage::kModelOptions, 6, false);
     m_dir.Write("hidden.dat", SerialiseDataFile(hidden));
@@ -108,18 +114,27 @@ TEST_F(DocumentTest, OpenRefusalsReportAndLeaveTheSessionUntouched) {
     bytes[5] = '1';
     m_dir.Write("magic.dat", bytes);
     fs::create_directory(m_dir / "folder.dat");
-    const std::pair<const char*, TextId> cases[] = {{"hidden.dat", kHiddenFunctionsRefused},
-                                                    {"short.dat", kNotDataFile},
-                                                    {"magic.dat", kNotDataFile},
-                                                    {"missing.dat", txt::kOpenFailed},
-                                                    {"folder.dat", txt::kOpenFailed}};
+    ASSERT_EQ(mkfifo((m_dir / "fifo.dat").c_str(), 0600), 0); // opening it blindly waits for a writer
+    const auto path = [this](const char* name) { return (m_dir / name).string(); };
+    const struct {
+        const char* name;
+        TextId text;
+        std::string says; // the whole text; the test's table has no texts of the original set
+    } cases[] = {
+        {"hidden.dat", kHiddenFunctionsRefused, ""},
+        {"short.dat", kNotDataFile, "\n\n" + path("short.dat") + " short: 2063"},
+        {"magic.dat", kNotDataFile, "\n\n" + path("magic.dat") + " header"},
+        {"missing.dat", txt::kOpenFailed, "open " + path("missing.dat") + ": No such file or directory"},
+        {"folder.dat", txt::kOpenFailed, "open " + path("folder.dat") + ": odd file"},
+        {"fifo.dat", txt::kOpenFailed, "open " + path("fifo.dat") + ": odd file"}};
     const auto before = State();
-    for (const auto& [name, text] : cases) {
+    for (const auto& c : cases) {
         m_messenger.Clear();
-        EXPECT_FALSE(m_document.FileOpen(m_dir / name)) << name;
-        EXPECT_EQ(State(), before) << name;
+        EXPECT_FALSE(m_document.FileOpen(m_dir / c.name)) << c.name;
+        EXPECT_EQ(State(), before) << c.name;
         ASSERT_EQ(m_messenger.Shown().size(), 1u);
-        ExpectError(text, text == txt::kOpenFailed ? "open " + (m_dir / name).string() + ": " : "");
+        ExpectError(c.text);
+        EXPECT_EQ(m_messenger.Shown()[0].text, c.says) << c.name;
     }
     m_session.extendedMode = true;
     EXPECT_TRUE(m_document.FileOpen(m_dir / "hidden.dat"));
@@ -167,6 +182,28 @@ TEST_F(DocumentTest, SaveAsksBeforeOverwritingAndKeepsTheOldFileUnlessWrittenWho
     EXPECT_EQ(State(), before);
 }
 
+TEST_F(DocumentTest, SaveWaitsForAnotherEditorThenRefusesUnlessTheDocumentHoldsTheLock) {
+    const fs::path target = m_dir / "Old.dat";
+    m_dir.Write("Old.dat", SerialiseDataFile(PatternImage(2)));
+    const auto before = State();
+    {
+        const Result<FileLock> other = FileLock::Acquire(target); // another program's read-modify-save
+        ASSERT_TRUE(other);
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(m_document.FileSaveAs(target));
+        EXPECT_GE(std::chrono::steady_clock::now() - start, FileLock::kWait);
+        EXPECT_EQ(ReadFileBytes(target), SerialiseDataFile(PatternImage(2)));
+        EXPECT_EQ(State(), before);
+        ExpectError(txt::kFileInUse, "locked " + target.string());
+    }
+    // Locks of one file conflict within a process too: a save must not take a second one.
+    ASSERT_TRUE(m_document.LockFile(target));
+    m_messenger.Clear();
+    EXPECT_TRUE(m_document.FileSaveAs(target));
+    EXPECT_EQ(ReadFileBytes(target), SerialiseDataFile(m_session.image));
+    EXPECT_TRUE(m_messenger.Shown().empty());
+}
+
 TEST_F(DocumentTest, FileNewAsksAndKeepsOnlyTheModel) {
     Session other;
     other.image = PatternImage(200);
@@ -198,12 +235,14 @@ TEST_F(DocumentTest, PreviewShowsTheMessageOfDataFilesOnly) {
     for (const char* name : {"a.dat", "b.DAT", "c.txt"})
         m_dir.Write(name, SerialiseDataFile(image));
     m_dir.Write("d.dat", std::string("not a data file"));
+    ASSERT_EQ(mkfifo((m_dir / "fifo.dat").c_str(), 0600), 0);
     const std::pair<const char*, std::optional<MessagePreview>> cases[] = {
         {"a.dat", MessagePreview{"HELLO", ""}},
         {"b.DAT", MessagePreview{"HELLO", ""}},
         {"c.txt", std::nullopt},
         {"missing.dat", std::nullopt},
-        {"d.dat", MessagePreview{}}};
+        {"d.dat", MessagePreview{}},
+        {"fifo.dat", std::nullopt}};
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(m_document.Preview(m_dir / name), expected) << name;
 }

@@ -71,6 +71,14 @@ TEST(LanguageTable, ReportsMissingAndDamagedFiles) {
         {"marker on the last line", {1001001}, {{"Common.lng", "^#001001001"}}, LoadResult::Damaged},
         {"group without a file name", {2000001}, {{"", fine}}, LoadResult::CannotOpen},
         {"too many ids", std::vector<TextId>(601, 1001001), {{"Common.lng", fine}}, LoadResult::Damaged},
+        {"line beyond the bound",
+         {1001001},
+         {{"Common.lng", "; " + std::string(LanguageTable::kMaxLineLength, 'c') + "\n" + fine}},
+         LoadResult::Damaged},
+        {"file beyond the bound",
+         {1001001},
+         {{"Common.lng", std::string(LanguageTable::kMaxFileSize, '\n') + fine}},
+         LoadResult::Damaged},
         {"pool overflow",
          {1001001, 1001050},
          {{"Common.lng",
@@ -80,6 +88,36 @@ TEST(LanguageTable, ReportsMissingAndDamagedFiles) {
     for (const auto& c : cases) {
         LanguageTable table;
         EXPECT_EQ(LoadIds(table, c.ids, c.files), c.result) << c.name;
+    }
+}
+
+// Texts that have a fallback are optional: a file without them loads, and they keep the fallback's text.
+TEST(LanguageTable, OptionalTextsKeepTheirFallbackWhenTheFileLacksThem) {
+    LanguageTable builtIn;
+    std::vector<TextId> own = {3020001, 3020003, 3020005};
+    ASSERT_EQ(LoadIds(builtIn, own, {{"Rpx41c.lng", "^#003020001\nA\n^#003020003\nB\n^#003020005\nC\n"}}),
+              LoadResult::Ok);
+    const struct {
+        const char* file;
+        LoadResult result;
+        const char* texts; // of 3001001 and the three optional ids, joined by '|'
+    } cases[] = {
+        {"^#003001001\nP\n", LoadResult::Ok, "P|A|B|C"},
+        {"^#003001001\nP\n^#003020003\nb\n", LoadResult::Ok, "P|A|b|C"},
+        {"^#003020003\nb\n^#003001001\nP\n", LoadResult::Ok, "P|A|B|C"},
+        {"^#003020001\na\n^#003020005\nc\n", LoadResult::Damaged, ""},
+        {"^#003001001\nP\n^#003020005", LoadResult::Ok, "P|A|B|C"},
+    };
+    for (const auto& c : cases) {
+        LanguageTable table;
+        std::vector<TextId> ids = {3001001, 3020001, 3020003, 3020005};
+        ASSERT_EQ(table.Load(ids, Files({{"Rpx41c.lng", c.file}}), &builtIn), c.result) << c.file;
+        if (c.result != LoadResult::Ok)
+            continue;
+        std::string texts;
+        for (TextId id : ids)
+            texts += std::string(texts.empty() ? "" : "|") + table.GetText(id);
+        EXPECT_EQ(texts, c.texts) << c.file;
     }
 }
 

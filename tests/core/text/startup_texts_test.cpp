@@ -5,6 +5,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <sys/stat.h>
 
 #include "core/text/startup_texts.h"
 #include "tests/support/scripted_messenger.h"
@@ -27,10 +28,35 @@ TEST(StartupTexts, OriginalSetHas471DistinctIdsOfGroupsOneAndThree) {
     EXPECT_FALSE(std::binary_search(ids.begin(), ids.end(), 3002061));
 }
 
-TEST(StartupTexts, ShippedFilesHoldEveryText) {
+TEST(StartupTexts, ShippedFilesHoldEveryTextAndTheBuiltInEnglishIsTheirs) {
     const LanguageTable& texts = test::ShippedTexts();
     for (TextId id : StartupTextIds())
         EXPECT_STRNE(texts.GetText(id), "") << id;
+    const std::vector<TextId> own = OwnTextIds();
+    EXPECT_TRUE(std::find(own.begin(), own.end(), txt::kPortPermission) != own.end());
+    for (TextId id : own)
+        EXPECT_STREQ(BuiltInTexts().GetText(id), texts.GetText(id)) << id;
+}
+
+// A translation made against the original set lacks the program's own texts; it loads, and they
+// come in English.
+TEST(StartupTexts, ATranslationOfTheOriginalSetLoadsWithTheOwnTextsInEnglish) {
+    test::TempDir dir;
+    fs::copy_file(RPX_SOURCE_DIR "/resources/lang/Common.lng", dir / "Common.lng");
+    std::ifstream shipped(RPX_SOURCE_DIR "/resources/lang/Rpx41c.lng");
+    std::string translation;
+    for (std::string line; std::getline(shipped, line);) {
+        if (line.rfind("^#003020", 0) == 0)
+            std::getline(shipped, line); // drop the marker and its text
+        else
+            translation += line + "\n";
+    }
+    dir.Write("Rpx41c.lng", translation);
+    LanguageTable table;
+    test::ScriptedMessenger messenger;
+    ASSERT_TRUE(LoadTexts(table, messenger, {dir.Path().string()}));
+    EXPECT_STREQ(table.GetText(3019157), test::ShippedTexts().GetText(3019157));
+    EXPECT_STREQ(table.GetText(txt::kSaveFailed), test::ShippedTexts().GetText(txt::kSaveFailed));
 }
 
 // Every seven-digit TextId written in the program's sources must be one the program loads.
@@ -63,14 +89,22 @@ TEST(StartupTexts, FailuresShowTheFixedMessagesWithTheProgramCaption) {
     const std::string damaged = "^#001001001\nOK\n";
     dir.Write("Common.lng", damaged);
     dir.Write("Rpx41c.lng", "^#003001001\nRPX-41C\n");
+    // A pipe would wait for a writer for ever.
+    fs::create_directory(dir / "pipe");
+    ASSERT_EQ(mkfifo((dir / "pipe" / "Common.lng").c_str(), 0600), 0);
+    dir.Write("pipe/Rpx41c.lng", "^#003001001\nRPX-41C\n");
     const struct {
         const char* name;
         std::vector<std::string> directories;
         const char* text;
     } cases[] = {
-        {"missing", {(dir / "nowhere").string()},
+        {"missing",
+         {(dir / "nowhere").string()},
          "Can't read language file.  Please install this software again."},
-        {"damaged", {dir.Path().string()}, "Language file has been damaged.  Please install this software again."},
+        {"damaged",
+         {dir.Path().string()},
+         "Language file has been damaged.  Please install this software again."},
+        {"pipe", {(dir / "pipe").string()}, "Can't read language file.  Please install this software again."},
     };
     for (const auto& c : cases) {
         LanguageTable table;
