@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -36,7 +36,8 @@ protected:
         store = std::make_unique<transport::QtSettingsStore>(dir / "settings.ini");
         // The help pages stand beside the program, as the build puts them.
         std::filesystem::copy(RPX_SOURCE_DIR "/resources/help", dir / "help",
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::skip_existing);
         StartupOptions options;
         options.arguments = std::move(arguments);
         options.languageDirectories = std::move(languageDirectories);
@@ -62,7 +63,8 @@ protected:
         Frame().OnInitMenu();
         std::vector<std::string> texts;
         for (const QAction* action : Menu(index)->actions())
-            texts.push_back(action->isSeparator() ? "-" : FromQt(action->text()) + (action->isEnabled() ? "" : " (off)"));
+            texts.push_back(
+                action->isSeparator() ? "-" : FromQt(action->text()) + (action->isEnabled() ? "" : " (off)"));
         return texts;
     }
     std::string Text(TextId id) { return test::ShippedTexts().GetText(id); }
@@ -79,8 +81,10 @@ TEST_F(MainFrameTest, LanguageFailuresEndTheStartBeforeAnyWindow) {
         std::string folder;
         const char* text;
     } cases[] = {
-        {"missing", (dir / "nowhere").string(), "Can't read language file.  Please install this software again."},
-        {"damaged", (dir / "lang").string(), "Language file has been damaged.  Please install this software again."},
+        {"missing", (dir / "nowhere").string(),
+         "Can't read language file.  Please install this software again."},
+        {"damaged", (dir / "lang").string(),
+         "Language file has been damaged.  Please install this software again."},
     };
     std::filesystem::create_directories(dir / "lang");
     dir.Write("lang/Common.lng", std::string("^#001001001\nOK\n"));
@@ -167,14 +171,15 @@ TEST_F(MainFrameTest, MenusFollowTrunkingModeAndRange) {
     edit = MenuTexts(kEditMenu);
     EXPECT_EQ(edit.size(), 12u);
     EXPECT_EQ(edit[5], Text(3019113) + " (off)");
-    EXPECT_EQ(Frame().Action(cmd::kRead)->isEnabled(), true);
-    EXPECT_EQ(Frame().Action(cmd::kOptional)->isEnabled(), false) << "not offered yet";
+    EXPECT_EQ(Frame().Action(Command::Read)->isEnabled(), true);
+    EXPECT_EQ(Frame().Action(Command::Optional)->isEnabled(), false) << "not offered yet";
     Stop();
 }
 
 TEST_F(MainFrameTest, ExtendedSettingsCommandOnlyInExtendedModeWithHiddenFunctions) {
     for (const bool extended : {false, true}) {
-        ASSERT_TRUE(Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
+        ASSERT_TRUE(
+            Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
         TheSession().image.SetBit(RadioImage::kModelOptions, 6, false);
         EXPECT_EQ(MenuTexts(kEditMenu).size(), extended ? 13u : 12u);
         TheSession().image.SetBit(RadioImage::kModelOptions, 6, true);
@@ -183,11 +188,43 @@ TEST_F(MainFrameTest, ExtendedSettingsCommandOnlyInExtendedModeWithHiddenFunctio
     }
 }
 
+// In every state of the menus, whatever stands enabled in a menu or answers an accelerator runs a
+// handler: a command that is not built yet cannot be offered.
+TEST_F(MainFrameTest, EveryCommandOfferedHasAHandler) {
+    const auto handled = [&](const QAction* action) {
+        return action->data().isValid() &&
+               Frame().Commands().Row(static_cast<Command>(action->data().toInt())).handler;
+    };
+    for (const bool extended : {false, true}) {
+        ASSERT_TRUE(
+            Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
+        for (const uint8_t range : {0x31, 0x23, 0x51})
+            for (const bool hidden : {false, true})
+                for (const bool trunking : {false, true}) {
+                    TheSession().image.SetRangeCode(range);
+                    TheSession().image.SetBit(RadioImage::kModelOptions, 6, !hidden);
+                    TheSession().image.SetByte(0x258, trunking ? 3 : 0);
+                    Frame().UpdateMenusForModel();
+                    Frame().OnInitMenu();
+                    QList<QAction*> offered = Frame().actions(); // the accelerators
+                    for (int menu = kFileMenu; menu <= kHelpMenu; ++menu)
+                        offered += Menu(menu)->actions();
+                    for (const QAction* action : offered) {
+                        if (action->isEnabled() && !action->isSeparator()) {
+                            EXPECT_TRUE(handled(action)) << FromQt(action->text()) << " range " << int(range)
+                                                         << " hidden " << hidden << " trunking " << trunking;
+                        }
+                    }
+                }
+        Stop();
+    }
+}
+
 TEST_F(MainFrameTest, HelpByContextNumber) {
     ASSERT_TRUE(Start());
     QMenu* program = Menu(kProgramMenu);
     program->popup(QPoint(0, 0));
-    program->setActiveAction(Frame().Action(cmd::kMemory));
+    program->setActiveAction(Frame().Action(Command::Memory));
     QTest::keyClick(program, Qt::Key_F1);
     EXPECT_EQ(Frame().Help().ShownContext(), 1370);
     program->hide();
@@ -195,12 +232,12 @@ TEST_F(MainFrameTest, HelpByContextNumber) {
     Frame().Help().hide();
     QMenu* help = Menu(kHelpMenu);
     help->popup(QPoint(0, 0));
-    help->setActiveAction(Frame().Action(cmd::kAbout));
+    help->setActiveAction(Frame().Action(Command::About));
     QTest::keyClick(help, Qt::Key_F1);
     EXPECT_FALSE(Frame().Help().isVisible()) << "About has no help page";
     help->hide();
 
-    Frame().Action(cmd::kHelpTopics)->trigger();
+    Frame().Action(Command::HelpTopics)->trigger();
     EXPECT_EQ(Frame().Help().ShownContext(), 6);
     EXPECT_TRUE(Frame().Help().PageText().contains("Program"));
     Frame().Help().close();
@@ -212,7 +249,7 @@ TEST_F(MainFrameTest, FilesThroughTheWindow) {
     TheSession().image.SetModelString("MDL1B");
     TheSession().image.SetRangeCode(0x23);
     messenger.Answer(MessageAnswer::Ok);
-    Frame().Action(cmd::kFileNew)->trigger();
+    Frame().Action(Command::FileNew)->trigger();
     EXPECT_EQ(TheSession().image.ModelCode(), "MDL1B\x23") << "File New keeps the model";
     EXPECT_EQ(TheSession().image.Byte(0x0A5), 6);
 
@@ -246,7 +283,7 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     TheSession().image.SetRangeCode(0x11);
     TheSession().titleFilePart = "Site1.dat";
     messenger.Answer(MessageAnswer::Ok); // read?
-    Frame().Action(cmd::kRead)->trigger();
+    Frame().Action(Command::Read)->trigger();
     EXPECT_EQ(TheSession().image.ModelCode(), "MDL2A1") << "the virtual radio starts as a new MDL2A";
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003001, 3003049}));
     EXPECT_FALSE(Frame().windowTitle().contains("Site1.dat"));
@@ -259,11 +296,11 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     rx1->setFocus();
     QTest::keyClicks(rx1, "460.125");
     messenger.Clear();
-    Frame().Action(cmd::kWrite)->trigger();
+    Frame().Action(Command::Write)->trigger();
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003003, 3003051}));
     // Read back what the radio now holds.
     TheSession().image.FillAll(0x00);
-    Frame().Action(cmd::kRead)->trigger();
+    Frame().Action(Command::Read)->trigger();
     EXPECT_EQ(Frame().View().Editor().CellText(1, GridColumn::Rx), "460.12500");
     Stop();
 }

@@ -21,8 +21,11 @@ TEST(Settings, MissingOrBadValuesTakeTheirDefaults) {
     const struct {
         std::map<std::string, std::string> values;
         uint8_t port;
-    } cases[] = {{{}, 1}, {{{"Backup/ComPort", "3"}}, 3}, {{{"Backup/ComPort", "300"}}, 1},
-                 {{{"Backup/ComPort", "x"}}, 1},  {{{"Backup/ComPort", "0"}}, 0}};
+    } cases[] = {{{}, 1},
+                 {{{"Backup/ComPort", "3"}}, 3},
+                 {{{"Backup/ComPort", "300"}}, 1},
+                 {{{"Backup/ComPort", "x"}}, 1},
+                 {{{"Backup/ComPort", "0"}}, 0}};
     for (const auto& c : cases) {
         MapStore store;
         store.values = c.values;
@@ -85,7 +88,8 @@ TEST(Settings, ExtendedModeFromTheArguments) {
         {{}, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(IsExtendedModePhrase(RawCommandLine(c.arguments)), c.extended) << RawCommandLine(c.arguments);
+        EXPECT_EQ(IsExtendedModePhrase(RawCommandLine(c.arguments)), c.extended)
+            << RawCommandLine(c.arguments);
 }
 
 } // namespace

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/app/command_table.h"
+
+namespace rpx {
+namespace {
+
+constexpr const char* kHelpFolder = RPX_SOURCE_DIR "/resources/help";
+
+// Two rows for one command or one accelerator, or a handler for a command nobody listed, would
+// leave a menu item or key doing something else than it says.
+TEST(CommandTable, RefusesWhatWouldBeAmbiguous) {
+    CommandTable table;
+    table.Add(Command::FileNew, 3002003, "Ctrl+N", 1);
+    EXPECT_THROW(table.Add(Command::FileNew, 3002005, "", 2), std::logic_error);
+    EXPECT_THROW(table.Add(Command::FileOpen, 3002005, "Ctrl+N", 2), std::logic_error);
+    EXPECT_THROW(table.Handle(Command::About, [] {}), std::logic_error);
+    EXPECT_NO_THROW(table.Add(Command::FileSaveAs, 3002009, "", 4));
+    EXPECT_NO_THROW(table.Add(Command::Exit, 3002013, "", 5)) << "no accelerator is no clash";
+}
+
+TEST(CommandTable, RunsOnlyACommandWithAHandlerThatItsRuleAllows) {
+    CommandTable table = ProgramCommands();
+    int runs = 0;
+    bool allowed = true;
+    table.Handle(
+        Command::Read, [&] { ++runs; }, [&] { return allowed; });
+    table.Handle(Command::Port, [&] { runs += 10; });
+    const struct {
+        Command command;
+        bool allowed, runs;
+    } cases[] = {
+        {Command::Read, true, true},
+        {Command::Read, false, false},
+        {Command::Port, false, true},
+        {Command::Test, true, false}, // not built: no handler
+    };
+    for (const auto& c : cases) {
+        allowed = c.allowed;
+        const int before = runs;
+        EXPECT_EQ(table.Enabled(c.command), c.runs) << static_cast<int>(c.command);
+        EXPECT_EQ(table.Run(c.command), c.runs) << static_cast<int>(c.command);
+        EXPECT_EQ(runs != before, c.runs) << static_cast<int>(c.command);
+    }
+}
+
+TEST(CommandTable, EveryCommandHasItsTextAndEveryHelpContextItsPage) {
+    const CommandTable table = ProgramCommands();
+    EXPECT_EQ(table.Rows().size(), 29u);
+    for (const CommandRow& row : table.Rows()) {
+        EXPECT_NE(row.text, 0) << static_cast<int>(row.id);
+        if (row.helpContext >= 0) {
+            EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(kHelpFolder) /
+                                                (std::to_string(row.helpContext) + ".html")))
+                << row.helpContext;
+        }
+    }
+}
+
+// The contents page lists the commands' pages in the order the menus show the commands.
+TEST(CommandTable, HelpTopicsFollowTheMenus) {
+    const CommandTable table = ProgramCommands();
+    std::vector<int> menuOrder;
+    for (const CommandRow& row : table.Rows())
+        if (row.helpContext >= 0)
+            menuOrder.push_back(row.helpContext);
+    std::ifstream contents(std::string(kHelpFolder) + "/6.html");
+    const std::string page{std::istreambuf_iterator<char>(contents), {}};
+    const std::regex link("href='([0-9]+)\\.html'");
+    std::vector<int> listed;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), link); it != std::sregex_iterator(); ++it)
+        listed.push_back(std::stoi((*it)[1]));
+    EXPECT_EQ(listed, menuOrder);
+}
+
+} // namespace
+} // namespace rpx
