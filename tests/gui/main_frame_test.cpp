@@ -149,41 +149,47 @@ TEST_F(MainFrameTest, ExitAsksFirst) {
     app->ExitInstance();
 }
 
-TEST_F(MainFrameTest, MenusFollowTrunkingModeAndRange) {
-    ASSERT_TRUE(Start());
-    auto edit = MenuTexts(kEditMenu);
-    EXPECT_EQ(edit.size(), 12u);
-    EXPECT_EQ(MenuTexts(kProgramMenu).size(), 4u);
-
-    TheSession().image.SetByte(0x258, 3);
-    Frame().UpdateMenusForModel();
-    edit = MenuTexts(kEditMenu);
-    ASSERT_EQ(edit.size(), 13u);
-    EXPECT_EQ(edit[12], Text(3019117) + " (off)");
-    const auto program = MenuTexts(kProgramMenu);
-    ASSERT_EQ(program.size(), 8u);
-    EXPECT_EQ(program[4], "-");
-    EXPECT_EQ(program[5], Text(3019119) + " (off)");
-
-    TheSession().image.SetByte(0x258, 0);
-    TheSession().image.SetRangeCode(0x23);
-    Frame().UpdateMenusForModel();
-    edit = MenuTexts(kEditMenu);
-    EXPECT_EQ(edit.size(), 12u);
-    EXPECT_EQ(edit[5], Text(3019113) + " (off)");
-    EXPECT_EQ(Frame().Action(Command::Read)->isEnabled(), true);
-    EXPECT_EQ(Frame().Action(Command::Optional)->isEnabled(), false) << "not offered yet";
-    Stop();
-}
-
-TEST_F(MainFrameTest, ExtendedSettingsCommandOnlyInExtendedModeWithHiddenFunctions) {
-    for (const bool extended : {false, true}) {
-        ASSERT_TRUE(
-            Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
-        TheSession().image.SetBit(RadioImage::kModelOptions, 6, false);
-        EXPECT_EQ(MenuTexts(kEditMenu).size(), extended ? 13u : 12u);
-        TheSession().image.SetBit(RadioImage::kModelOptions, 6, true);
-        EXPECT_EQ(MenuTexts(kEditMenu).size(), 12u);
+// The window shows what the menu rules decide, each time a menu opens.
+TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
+    const struct {
+        const char* name;
+        bool extended, hidden, trunking;
+        uint8_t range;
+        std::vector<std::pair<std::size_t, std::string>> edit, program; // (position, text) checked
+        std::size_t editSize, programSize;
+    } cases[] = {
+        {"plain", false, false, false, 0x31, {}, {}, 12, 4},
+        {"trunking",
+         false,
+         false,
+         true,
+         0x31,
+         {{12, Text(3019117) + " (off)"}},
+         {{4, "-"}, {5, Text(3019119) + " (off)"}},
+         13,
+         8},
+        {"range 0x23", false, false, false, 0x23, {{5, Text(3019113) + " (off)"}}, {}, 12, 4},
+        {"hidden functions", false, true, false, 0x31, {}, {}, 12, 4},
+        {"extended, hidden functions", true, true, false, 0x31, {{12, Text(3002119) + " (off)"}}, {}, 13, 4},
+        {"extended", true, false, false, 0x31, {}, {}, 12, 4},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Start(c.extended ? std::vector<std::string>{"Service", "Facilities"}
+                                     : std::vector<std::string>{}));
+        TheSession().image.SetRangeCode(c.range);
+        TheSession().image.SetBit(RadioImage::kModelOptions, 6, !c.hidden);
+        TheSession().image.SetByte(0x258, c.trunking ? 3 : 0);
+        Frame().UpdateMenusForModel();
+        const auto edit = MenuTexts(kEditMenu);
+        const auto program = MenuTexts(kProgramMenu);
+        ASSERT_EQ(edit.size(), c.editSize) << c.name;
+        ASSERT_EQ(program.size(), c.programSize) << c.name;
+        for (const auto& [position, text] : c.edit)
+            EXPECT_EQ(edit[position], text) << c.name;
+        for (const auto& [position, text] : c.program)
+            EXPECT_EQ(program[position], text) << c.name;
+        EXPECT_TRUE(Frame().Action(Command::Read)->isEnabled()) << c.name;
+        EXPECT_FALSE(Frame().Action(Command::Optional)->isEnabled()) << c.name << ": not offered yet";
         Stop();
     }
 }
