@@ -80,9 +80,7 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
         (new SplashWindow(app.Texts()))->show();
 }
 
-CMainFrame::~CMainFrame() {
-    qApp->removeEventFilter(this);
-}
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
 
 HelpWindow& CMainFrame::Help() {
     if (!m_help)
@@ -187,13 +185,11 @@ void CMainFrame::OnInitMenu() {
     RebuildMenus();
 }
 
-void CMainFrame::ShowHelp(int context) {
-    Help().ShowContext(context);
-}
+void CMainFrame::ShowHelp(int context) { Help().ShowContext(context); }
 
 bool CMainFrame::AskToExit() {
-    return m_app.GetNotifier().Show(kExitQuestion, txt::kCaptionExit, MessageButtons::YesNo,
-                                    MessageIcon::Question) == MessageAnswer::Yes;
+    return m_app.GetNotifier().Show(kExitQuestion, txt::kCaptionExit, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageAnswer::Yes;
 }
 
 void CMainFrame::OnExit() {
@@ -278,9 +274,7 @@ void CMainFrame::OnFileOpen() {
     m_view->RestoreFocus();
 }
 
-void CMainFrame::OnFileSave() {
-    m_app.GetDocument().FileSave();
-}
+void CMainFrame::OnFileSave() { m_app.GetDocument().FileSave(); }
 
 void CMainFrame::OnFileSaveAs() {
     const Session& session = m_app.GetSession();
@@ -330,8 +324,7 @@ void CMainFrame::OnToolsRadioInfo() {
     m_runner.Run(this, [&] { received = rpx::OnToolsRadioInfo(m_link, information); });
     if (!received)
         return;
-    RadioInfoDialog dialog(DescribeRadioInfo(information, m_app.Texts()), m_app.Texts(), m_app.FixedFont(),
-                           this);
+    RadioInfoDialog dialog(DescribeRadioInfo(information, m_app.Texts()), m_app.Texts(), m_app.FixedFont(), this);
     dialog.exec();
 }
 
@@ -341,9 +334,7 @@ void CMainFrame::OnSetupPort() {
     dialog.exec();
 }
 
-void CMainFrame::OnHelpTopics() {
-    ShowHelp(kHelpTopicsContext);
-}
+void CMainFrame::OnHelpTopics() { ShowHelp(kHelpTopicsContext); }
 
 void CMainFrame::OnAppAbout() {
     AboutDialog dialog(m_app.Texts(), this);
