@@ -70,12 +70,6 @@ TEST(Settings, ExtendedModeNeedsTheExactPhrase) {
         EXPECT_FALSE(IsExtendedModePhrase(other)) << other;
 }
 
-} // namespace
-} // namespace rpx
-
-namespace rpx {
-namespace {
-
 TEST(Settings, ExtendedModeFromTheArguments) {
     const struct {
         std::vector<std::string> arguments;
@@ -84,6 +78,7 @@ TEST(Settings, ExtendedModeFromTheArguments) {
         {{"Service", "Facilities"}, true},
         {{"Service Facilities"}, false}, // quoted on the command line
         {{"service", "facilities"}, false},
+        {{"service", "Facilities"}, false},
         {{"Service", "Facilities", "x.dat"}, false},
         {{}, false},
     };
