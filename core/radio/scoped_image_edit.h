@@ -18,7 +18,6 @@ public:
 
     // Keeps the edited bytes (OK).
     void Commit() { m_committed = true; }
-    bool Committed() const { return m_committed; }
 
 private:
     RadioImage& m_image;
