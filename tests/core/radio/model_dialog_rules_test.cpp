@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <stdexcept>
 
 #include "core/radio/bcd_frequency.h"
 #include "core/radio/image_defaults.h"
@@ -86,14 +85,6 @@ TEST_F(ModelDialogRulesTest, EndingWithoutOkRestoresEveryByte) {
         }
         EXPECT_EQ(session.image, before) << cancelled;
     }
-}
-
-TEST_F(ModelDialogRulesTest, ASecondDialogEditWhileOneIsOpenIsRefused) {
-    Start("MDL2A", 0x51);
-    ModelDialogRules second(session, notifier);
-    EXPECT_THROW(second.Open(), std::logic_error);
-    ASSERT_TRUE(rules->Ok()) << "the first edit goes on";
-    second.Open();
 }
 
 TEST_F(ModelDialogRulesTest, ModelChangeResetsChannelsTrunkingAndTestFrequencies) {
