@@ -42,14 +42,7 @@ const MenuItem* Find(const std::vector<MenuItem>& items, TextId text) {
 }
 
 TEST(MenuRules, MenusFollowTheImage) {
-    constexpr Command kOptional = Command::Optional, kKey = Command::Key, kScan = Command::Scan,
-                      kDtmf = Command::Dtmf, kOrbicall = Command::Orbicall, kEmergency = Command::Emergency,
-                      kTestFrequency = Command::TestFrequency, kEmbeddedMessage = Command::EmbeddedMessage,
-                      kFunctionPort = Command::FunctionPort, kSmarTrunk = Command::SmarTrunk,
-                      kExtendedSettings = Command::ExtendedSettings, kRead = Command::Read,
-                      kWrite = Command::Write, kTest = Command::Test, kMemory = Command::Memory,
-                      kBoardRead = Command::BoardRead, kBoardWrite = Command::BoardWrite,
-                      kBoardAlignment = Command::BoardAlignment, _ = Command::None;
+    using enum Command;
     struct Setting {
         const char* name;
         bool extendedMode;
@@ -61,27 +54,27 @@ TEST(MenuRules, MenusFollowTheImage) {
         std::vector<Command> edit, program;
     } cases[] = {
         {{"plain", false, 0x31, false, false, false, false},
-         {kOptional, kKey, kScan, _, kDtmf, kOrbicall, _, kEmergency, _, kTestFrequency, kEmbeddedMessage,
-          kFunctionPort},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, Orbicall, None, Emergency, None, TestFrequency, EmbeddedMessage,
+          FunctionPort},
+         {Read, Write, Test, Memory}},
         {{"range 0x23", false, 0x23, false, false, true, false},
-         {kOptional, kKey, kScan, _, kDtmf, _, _, kEmergency, _, kTestFrequency, kEmbeddedMessage, _},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None},
+         {Read, Write, Test, Memory}},
         {{"trunking", false, 0x31, false, true, false, false},
-         {kOptional, kKey, kScan, _, kDtmf, kOrbicall, _, kEmergency, _, kTestFrequency, kEmbeddedMessage,
-          kFunctionPort, kSmarTrunk},
-         {kRead, kWrite, kTest, kMemory, _, kBoardRead, kBoardWrite, kBoardAlignment}},
+         {Optional, Key, Scan, None, Dtmf, Orbicall, None, Emergency, None, TestFrequency, EmbeddedMessage,
+          FunctionPort, SmarTrunk},
+         {Read, Write, Test, Memory, None, BoardRead, BoardWrite, BoardAlignment}},
         {{"extended mode, hidden functions", true, 0x31, true, false, true, false},
-         {kOptional, kKey, kScan, _, kDtmf, _, _, kEmergency, _, kTestFrequency, kEmbeddedMessage, _,
-          kExtendedSettings},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None,
+          ExtendedSettings},
+         {Read, Write, Test, Memory}},
         {{"extended mode, hidden functions, trunking", true, 0x51, true, true, true, true},
-         {kOptional, kKey, kScan, _, kDtmf, _, _, kEmergency, _, kTestFrequency, kEmbeddedMessage, _, _,
-          kExtendedSettings},
-         {kRead, kWrite, kTest, kMemory, _, _, _, _}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None,
+          None, ExtendedSettings},
+         {Read, Write, Test, Memory, None, None, None, None}},
         {{"hidden functions without extended mode", false, 0x31, true, false, true, false},
-         {kOptional, kKey, kScan, _, kDtmf, _, _, kEmergency, _, kTestFrequency, kEmbeddedMessage, _},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None},
+         {Read, Write, Test, Memory}},
     };
     const CommandTable commands = HandledCommands();
     for (const auto& [s, edit, program] : cases) {
