@@ -1,10 +1,14 @@
 #include "core/radio/image_snapshot.h"
 
+#include <stdexcept>
+
 #include "core/radio/image_layout.h"
 
 namespace rpx {
 
 void ImageSnapshot::TakeSnapshot(const RadioImage& image) {
+    if (m_held)
+        throw std::logic_error("image snapshot taken while a dialog edit holds it");
     for (std::size_t i = 0; i < RadioImage::kSize; ++i)
         m_words[i] = image.Byte(i);
     for (std::size_t reference : {layout::kDataChannel, layout::kEmergencyChannel}) {

@@ -40,12 +40,17 @@ int FallbackFreqEntry(const std::string& model, unsigned band, unsigned version)
     return -1;
 }
 
-bool IsTwoGroupModelString(const std::string& model) { return model == "MDL1B" || model == "MDL2B"; }
-bool IsOneGroupModelString(const std::string& model) { return model == "MDL1A" || model == "MDL2A"; }
+bool IsTwoGroupModelString(const std::string& model) {
+    return model == "MDL1B" || model == "MDL2B";
+}
+bool IsOneGroupModelString(const std::string& model) {
+    return model == "MDL1A" || model == "MDL2A";
+}
 
 } // namespace
 
-ModelDialogRules::ModelDialogRules(Session& session, Notifier& notifier) : m_session(session), m_notifier(notifier) {}
+ModelDialogRules::ModelDialogRules(Session& session, Notifier& notifier)
+    : m_session(session), m_notifier(notifier) {}
 
 const ModelVariant* ModelDialogRules::CurrentVariant() const {
     return FindModelVariant(m_session.image.ModelString());
@@ -54,7 +59,7 @@ const ModelVariant* ModelDialogRules::CurrentVariant() const {
 void ModelDialogRules::Open() {
     m_modelChanged = false;
     m_bandChanged = false;
-    m_session.snapshot.TakeSnapshot(m_session.image);
+    m_edit.emplace(m_session.image, m_session.snapshot);
     m_openedModel = m_session.image.ModelString();
     m_openedCode = m_session.image.RangeCode();
     m_openedCodeBytes = m_session.image.ModelCode().substr(1);
@@ -151,8 +156,10 @@ bool ModelDialogRules::Ok() {
                                          (openedVersion == 1 && image.VersionCode() == 0)));
     if (image.HiddenFunctionsEnabled())
         ResetTrunkingData();
-    if (!m_modelChanged)
+    if (!m_modelChanged) {
+        KeepEdit();
         return true;
+    }
 
     const bool keysReset = IsTwoGroupModelString(m_openedModel) && IsOneGroupModelString(image.ModelString());
     const MessageAnswer answer =
@@ -171,10 +178,19 @@ bool ModelDialogRules::Ok() {
     }
     image.SetByte(layout::kEmergencyChannel, 0);
     image.SetByte(layout::kDataChannel, 0);
+    KeepEdit();
     return true;
 }
 
-void ModelDialogRules::Cancel() { m_session.snapshot.RestoreSnapshot(m_session.image); }
+void ModelDialogRules::KeepEdit() {
+    if (m_edit)
+        m_edit->Commit();
+    m_edit.reset();
+}
+
+void ModelDialogRules::Cancel() {
+    m_edit.reset();
+}
 
 bool ModelDialogRules::ApplyAfterClose() {
     if (!m_modelChanged)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app/notifier.h"
 #include "core/app/session.h"
 #include "core/radio/model_variant.h"
+#include "core/radio/scoped_image_edit.h"
 
 namespace rpx {
 
@@ -15,7 +17,8 @@ class ModelDialogRules {
 public:
     ModelDialogRules(Session& session, Notifier& notifier);
 
-    // Takes the snapshot and selects the entries of the image's model and range code.
+    // Starts the dialog's edit of the image and selects the entries of its model and range code.
+    // The edit ends with Ok() or Cancel(); rules destroyed before either put every byte back.
     void Open();
 
     std::vector<std::string> ModelListItems() const;
@@ -31,8 +34,10 @@ public:
     bool HiddenFunctionsTicked() const { return m_session.image.HiddenFunctionsEnabled(); }
     void SetHiddenFunctions(bool ticked);
 
-    // True when the dialog closes; false when the user declined the model-change question.
+    // True when the dialog closes, keeping the edit; false when the user declined the
+    // model-change question.
     bool Ok();
+    // Every byte back as it was when the dialog opened.
     void Cancel();
 
     bool ModelChanged() const { return m_modelChanged; }
@@ -44,12 +49,15 @@ public:
     bool ApplyAfterClose();
 
 private:
+    // Ends the edit, keeping its bytes.
+    void KeepEdit();
     void FillFreqList();
     void ResetTrunkingData();
     const ModelVariant* CurrentVariant() const;
 
     Session& m_session;
     Notifier& m_notifier;
+    std::optional<ScopedImageEdit> m_edit;
     std::string m_openedModel;
     uint8_t m_openedCode = 0;
     std::string m_openedCodeBytes;

@@ -40,42 +40,32 @@ constexpr TextId kExitQuestion = 3003021;
 constexpr int kHelpTopicsContext = 6;
 constexpr int kClockInterval = 10000;
 
-// Commands the program offers so far; the others stand greyed in the menus.
-const std::set<int> kAvailableCommands = {
-    cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave,  cmd::kFileSaveAs,   cmd::kExit, cmd::kModel,      cmd::kRead,
-    cmd::kWrite,   cmd::kMemory,   cmd::kRadioInfo, cmd::kPort,         cmd::kHelpTopics, cmd::kAbout,
-};
-
-struct ActionSetup {
-    int command;
-    QKeySequence shortcut;
+struct ToolButton {
+    Command command;
     QStyle::StandardPixmap icon;
-    TextId toolTip; // 0: not on the toolbar
+    TextId toolTip;
 };
 
-const ActionSetup kActionSetups[] = {
-    {cmd::kFileNew, QKeySequence(Qt::CTRL | Qt::Key_N), QStyle::SP_FileIcon, 1006001},
-    {cmd::kFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O), QStyle::SP_DialogOpenButton, 1006003},
-    {cmd::kFileSave, QKeySequence(Qt::CTRL | Qt::Key_S), QStyle::SP_DialogSaveButton, 1006005},
-    {cmd::kPrint, QKeySequence(Qt::CTRL | Qt::Key_P), QStyle::SP_FileDialogDetailedView, 1006007},
-    {cmd::kRead, QKeySequence(Qt::CTRL | Qt::Key_R), QStyle::SP_ArrowDown, 1006009},
-    {cmd::kWrite, QKeySequence(Qt::CTRL | Qt::Key_W), QStyle::SP_ArrowUp, 1006011},
-    {cmd::kTest, QKeySequence(Qt::CTRL | Qt::Key_T), QStyle::SP_CustomBase, 0},
-    {cmd::kMemory, QKeySequence(Qt::CTRL | Qt::Key_M), QStyle::SP_CustomBase, 0},
-    {cmd::kBoardRead, QKeySequence(Qt::CTRL | Qt::Key_K), QStyle::SP_CustomBase, 0},
-    {cmd::kBoardWrite, QKeySequence(Qt::CTRL | Qt::Key_B), QStyle::SP_CustomBase, 0},
-    {cmd::kBoardAlignment, QKeySequence(Qt::CTRL | Qt::Key_A), QStyle::SP_CustomBase, 0},
+// In toolbar order; a separator stands before the radio commands.
+const ToolButton kToolButtons[] = {
+    {Command::FileNew, QStyle::SP_FileIcon, 1006001},
+    {Command::FileOpen, QStyle::SP_DialogOpenButton, 1006003},
+    {Command::FileSave, QStyle::SP_DialogSaveButton, 1006005},
+    {Command::Print, QStyle::SP_FileDialogDetailedView, 1006007},
+    {Command::Read, QStyle::SP_ArrowDown, 1006009},
+    {Command::Write, QStyle::SP_ArrowUp, 1006011},
 };
 
 } // namespace
 
 CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
-    : m_app(app), m_menuRules(app.GetSession().extendedMode, kAvailableCommands),
+    : m_app(app), m_commands(ProgramCommands()), m_menuRules(app.GetSession().extendedMode, m_commands),
       m_linkUi(this, app.Texts(), app.FixedFont()),
       m_link(app.RadioPort(), app.GetSession(), app.GetNotifier(), m_linkUi),
       m_transfer(m_link, app.GetSession(), app.GetNotifier()) {
     m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
     setCentralWidget(m_view);
+    HandleCommands();
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
@@ -98,42 +88,26 @@ HelpWindow& CMainFrame::Help() {
     return *m_help;
 }
 
-QAction* CMainFrame::Action(int command) const {
+QAction* CMainFrame::Action(Command command) const {
     const auto it = m_actions.find(command);
     return it == m_actions.end() ? nullptr : it->second;
 }
 
 void CMainFrame::CreateActions() {
-    const MenuLayout layout = m_menuRules.Layout(m_app.GetSession().image);
-    for (const auto& dropDown : layout.dropDowns) {
-        for (const MenuItem& item : dropDown) {
-            if (item.command == 0 || m_actions.count(item.command) != 0)
-                continue;
-            auto* action = new QAction(this);
-            action->setData(item.command);
-            connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
-            m_actions[item.command] = action;
-        }
+    // Every command has its action, so accelerators work whether or not the item stands in a menu.
+    for (const CommandRow& row : m_commands.Rows()) {
+        auto* action = new QAction(this);
+        action->setData(static_cast<int>(row.id));
+        action->setShortcut(QKeySequence::fromString(ToQt(row.shortcut), QKeySequence::PortableText));
+        connect(action, &QAction::triggered, this, [this, command = row.id] { OnCommand(command); });
+        m_actions[row.id] = action;
+        addAction(action);
     }
-    // Commands that only appear in some states still need their action and accelerator.
-    for (int command : {cmd::kOrbicall, cmd::kFunctionPort, cmd::kSmarTrunk, cmd::kBoardRead, cmd::kBoardWrite,
-                        cmd::kBoardAlignment, cmd::kExtendedSettings}) {
-        if (m_actions.count(command) == 0) {
-            auto* action = new QAction(this);
-            action->setData(command);
-            m_actions[command] = action;
-        }
+    for (const ToolButton& button : kToolButtons) {
+        QAction* action = m_actions.at(button.command);
+        action->setIcon(style()->standardIcon(button.icon));
+        action->setToolTip(Tr(m_app.Texts(), button.toolTip));
     }
-    for (const ActionSetup& setup : kActionSetups) {
-        QAction* action = m_actions.at(setup.command);
-        action->setShortcut(setup.shortcut);
-        if (setup.icon != QStyle::SP_CustomBase)
-            action->setIcon(style()->standardIcon(setup.icon));
-        if (setup.toolTip != 0)
-            action->setToolTip(Tr(m_app.Texts(), setup.toolTip));
-    }
-    for (auto& [command, action] : m_actions)
-        addAction(action); // accelerators work whether or not the item stands in a menu
     for (std::size_t i = 0; i < MenuLayout::kTitles.size(); ++i) {
         QMenu* menu = menuBar()->addMenu(Tr(m_app.Texts(), MenuLayout::kTitles[i]));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::OnInitMenu);
@@ -155,7 +129,7 @@ void CMainFrame::RebuildMenus() {
                 continue;
             }
             const QString text = item.text != 0 ? Tr(m_app.Texts(), item.text) : ToQt(item.literal);
-            QAction* action = item.command != 0 ? m_actions.at(item.command) : new QAction(menu);
+            QAction* action = item.command != Command::None ? m_actions.at(item.command) : new QAction(menu);
             action->setText(text);
             action->setEnabled(item.enabled);
             menu->addAction(action);
@@ -168,11 +142,11 @@ void CMainFrame::CreateToolBar() {
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
     toolBar->setIconSize(QSize(16, 16));
-    for (int command : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kPrint})
-        toolBar->addAction(m_actions.at(command));
-    toolBar->addSeparator();
-    for (int command : {cmd::kRead, cmd::kWrite})
-        toolBar->addAction(m_actions.at(command));
+    for (const ToolButton& button : kToolButtons) {
+        if (button.command == Command::Read)
+            toolBar->addSeparator();
+        toolBar->addAction(m_actions.at(button.command));
+    }
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -242,7 +216,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
         // F1 on a highlighted menu item opens that command's help, if it has one.
         if (const QAction* active = menu->activeAction(); active != nullptr && active->data().isValid()) {
-            const int context = MenuRules::HelpContext(active->data().toInt());
+            const int context = m_commands.Row(static_cast<Command>(active->data().toInt())).helpContext;
             if (context >= 0)
                 ShowHelp(context);
         }
@@ -261,41 +235,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::OnCommand(int command) {
-    if (m_runner.Running())
+void CMainFrame::OnCommand(Command command) {
+    if (!m_commands.Enabled(command))
         return;
     // Menus and toolbar do not take the focus: a typed but uncommitted cell must reach the image first.
     m_view->CommitPendingEdit();
-    switch (command) {
-    case cmd::kFileNew:
-        return OnFileNew();
-    case cmd::kFileOpen:
-        return OnFileOpen();
-    case cmd::kFileSave:
-        return OnFileSave();
-    case cmd::kFileSaveAs:
-        return OnFileSaveAs();
-    case cmd::kExit:
-        return OnExit();
-    case cmd::kModel:
-        return OnModel();
-    case cmd::kRead:
-        return OnProgramRead();
-    case cmd::kWrite:
-        return OnProgramWrite();
-    case cmd::kMemory:
-        return OnProgramMemory();
-    case cmd::kRadioInfo:
-        return OnToolsRadioInfo();
-    case cmd::kPort:
-        return OnSetupPort();
-    case cmd::kHelpTopics:
-        return OnHelpTopics();
-    case cmd::kAbout:
-        return OnAppAbout();
-    default:
-        return;
-    }
+    m_commands.Run(command);
 }
 
 void CMainFrame::ReloadView() {

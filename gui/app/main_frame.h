@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "core/app/command_table.h"
 #include "core/app/menu_rules.h"
 #include "core/link/radio_link.h"
 #include "core/link/transfer_commands.h"
@@ -30,7 +31,8 @@ public:
     CRQ7150View& View() { return *m_view; }
     HelpWindow& Help();
     // The action of a command (menu item, toolbar button and accelerator share it).
-    QAction* Action(int command) const;
+    QAction* Action(Command command) const;
+    const CommandTable& Commands() const { return m_commands; }
     const MenuRules& Menus() const { return m_menuRules; }
 
     // Opens a data file named on the command line, as File > Open does with a chosen one.
@@ -57,7 +59,14 @@ private:
     void CenterOnScreen();
     bool AskToExit();
 
-    void OnCommand(int command);
+    // The handlers of each area's commands (main_frame_commands.cpp).
+    void HandleCommands();
+    void HandleFileCommands();
+    void HandleModelCommands();
+    void HandleRadioCommands();
+    void HandleSetupAndHelpCommands();
+    void Handle(Command command, void (CMainFrame::*handler)());
+    void OnCommand(Command command);
     void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
@@ -74,10 +83,11 @@ private:
     void ReloadView();
 
     CRQ7150App& m_app;
+    CommandTable m_commands;
     MenuRules m_menuRules;
     CRQ7150View* m_view = nullptr;
     std::unique_ptr<HelpWindow> m_help;
-    std::map<int, QAction*> m_actions;
+    std::map<Command, QAction*> m_actions;
     QLabel* m_datePane = nullptr;
     QLabel* m_timePane = nullptr;
     QTimer m_clock;

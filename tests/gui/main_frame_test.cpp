@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -36,7 +36,8 @@ protected:
         store = std::make_unique<transport::QtSettingsStore>(dir / "settings.ini");
         // The help pages stand beside the program, as the build puts them.
         std::filesystem::copy(RPX_SOURCE_DIR "/resources/help", dir / "help",
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::skip_existing);
         StartupOptions options;
         options.arguments = std::move(arguments);
         options.languageDirectories = std::move(languageDirectories);
@@ -62,7 +63,8 @@ protected:
         Frame().OnInitMenu();
         std::vector<std::string> texts;
         for (const QAction* action : Menu(index)->actions())
-            texts.push_back(action->isSeparator() ? "-" : FromQt(action->text()) + (action->isEnabled() ? "" : " (off)"));
+            texts.push_back(
+                action->isSeparator() ? "-" : FromQt(action->text()) + (action->isEnabled() ? "" : " (off)"));
         return texts;
     }
     std::string Text(TextId id) { return test::ShippedTexts().GetText(id); }
@@ -79,8 +81,10 @@ TEST_F(MainFrameTest, LanguageFailuresEndTheStartBeforeAnyWindow) {
         std::string folder;
         const char* text;
     } cases[] = {
-        {"missing", (dir / "nowhere").string(), "Can't read language file.  Please install this software again."},
-        {"damaged", (dir / "lang").string(), "Language file has been damaged.  Please install this software again."},
+        {"missing", (dir / "nowhere").string(),
+         "Can't read language file.  Please install this software again."},
+        {"damaged", (dir / "lang").string(),
+         "Language file has been damaged.  Please install this software again."},
     };
     std::filesystem::create_directories(dir / "lang");
     dir.Write("lang/Common.lng", std::string("^#001001001\nOK\n"));
@@ -92,21 +96,6 @@ TEST_F(MainFrameTest, LanguageFailuresEndTheStartBeforeAnyWindow) {
         ASSERT_EQ(messenger.Shown().size(), 1u) << c.name;
         EXPECT_EQ(messenger.Shown()[0].text, c.text) << c.name;
         app.reset();
-    }
-}
-
-TEST_F(MainFrameTest, ExtendedModeOnlyOnTheExactPhrase) {
-    const struct {
-        std::vector<std::string> arguments;
-        bool extended;
-    } cases[] = {{{"Service", "Facilities"}, true},
-                 {{"service", "Facilities"}, false},
-                 {{"Service Facilities"}, false},
-                 {{"Service", "Facilities", "extra"}, false}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(Start(c.arguments));
-        EXPECT_EQ(TheSession().extendedMode, c.extended);
-        Stop();
     }
 }
 
@@ -145,40 +134,80 @@ TEST_F(MainFrameTest, ExitAsksFirst) {
     app->ExitInstance();
 }
 
-TEST_F(MainFrameTest, MenusFollowTrunkingModeAndRange) {
-    ASSERT_TRUE(Start());
-    auto edit = MenuTexts(kEditMenu);
-    EXPECT_EQ(edit.size(), 12u);
-    EXPECT_EQ(MenuTexts(kProgramMenu).size(), 4u);
-
-    TheSession().image.SetByte(0x258, 3);
-    Frame().UpdateMenusForModel();
-    edit = MenuTexts(kEditMenu);
-    ASSERT_EQ(edit.size(), 13u);
-    EXPECT_EQ(edit[12], Text(3019117) + " (off)");
-    const auto program = MenuTexts(kProgramMenu);
-    ASSERT_EQ(program.size(), 8u);
-    EXPECT_EQ(program[4], "-");
-    EXPECT_EQ(program[5], Text(3019119) + " (off)");
-
-    TheSession().image.SetByte(0x258, 0);
-    TheSession().image.SetRangeCode(0x23);
-    Frame().UpdateMenusForModel();
-    edit = MenuTexts(kEditMenu);
-    EXPECT_EQ(edit.size(), 12u);
-    EXPECT_EQ(edit[5], Text(3019113) + " (off)");
-    EXPECT_EQ(Frame().Action(cmd::kRead)->isEnabled(), true);
-    EXPECT_EQ(Frame().Action(cmd::kOptional)->isEnabled(), false) << "not offered yet";
-    Stop();
+// The window shows what the menu rules decide, each time a menu opens.
+TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
+    const struct {
+        const char* name;
+        bool extended, hidden, trunking;
+        uint8_t range;
+        std::vector<std::pair<std::size_t, std::string>> edit, program; // (position, text) checked
+        std::size_t editSize, programSize;
+    } cases[] = {
+        {"plain", false, false, false, 0x31, {}, {}, 12, 4},
+        {"trunking",
+         false,
+         false,
+         true,
+         0x31,
+         {{12, Text(3019117) + " (off)"}},
+         {{4, "-"}, {5, Text(3019119) + " (off)"}},
+         13,
+         8},
+        {"range 0x23", false, false, false, 0x23, {{5, Text(3019113) + " (off)"}}, {}, 12, 4},
+        {"hidden functions", false, true, false, 0x31, {}, {}, 12, 4},
+        {"extended, hidden functions", true, true, false, 0x31, {{12, Text(3002119) + " (off)"}}, {}, 13, 4},
+        {"extended", true, false, false, 0x31, {}, {}, 12, 4},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Start(c.extended ? std::vector<std::string>{"Service", "Facilities"}
+                                     : std::vector<std::string>{}));
+        EXPECT_EQ(TheSession().extendedMode, c.extended) << c.name;
+        TheSession().image.SetRangeCode(c.range);
+        TheSession().image.SetBit(RadioImage::kModelOptions, 6, !c.hidden);
+        TheSession().image.SetByte(0x258, c.trunking ? 3 : 0);
+        Frame().UpdateMenusForModel();
+        const auto edit = MenuTexts(kEditMenu);
+        const auto program = MenuTexts(kProgramMenu);
+        ASSERT_EQ(edit.size(), c.editSize) << c.name;
+        ASSERT_EQ(program.size(), c.programSize) << c.name;
+        for (const auto& [position, text] : c.edit)
+            EXPECT_EQ(edit[position], text) << c.name;
+        for (const auto& [position, text] : c.program)
+            EXPECT_EQ(program[position], text) << c.name;
+        EXPECT_TRUE(Frame().Action(Command::Read)->isEnabled()) << c.name;
+        EXPECT_FALSE(Frame().Action(Command::Optional)->isEnabled()) << c.name << ": not offered yet";
+        Stop();
+    }
 }
 
-TEST_F(MainFrameTest, ExtendedSettingsCommandOnlyInExtendedModeWithHiddenFunctions) {
+// In every state of the menus, whatever stands enabled in a menu or answers an accelerator runs a
+// handler: a command that is not built yet cannot be offered.
+TEST_F(MainFrameTest, EveryCommandOfferedHasAHandler) {
+    const auto handled = [&](const QAction* action) {
+        return action->data().isValid() &&
+               Frame().Commands().Row(static_cast<Command>(action->data().toInt())).handler;
+    };
     for (const bool extended : {false, true}) {
-        ASSERT_TRUE(Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
-        TheSession().image.SetBit(RadioImage::kModelOptions, 6, false);
-        EXPECT_EQ(MenuTexts(kEditMenu).size(), extended ? 13u : 12u);
-        TheSession().image.SetBit(RadioImage::kModelOptions, 6, true);
-        EXPECT_EQ(MenuTexts(kEditMenu).size(), 12u);
+        ASSERT_TRUE(
+            Start(extended ? std::vector<std::string>{"Service", "Facilities"} : std::vector<std::string>{}));
+        for (const uint8_t range : {0x31, 0x23, 0x51})
+            for (const bool hidden : {false, true})
+                for (const bool trunking : {false, true}) {
+                    TheSession().image.SetRangeCode(range);
+                    TheSession().image.SetBit(RadioImage::kModelOptions, 6, !hidden);
+                    TheSession().image.SetByte(0x258, trunking ? 3 : 0);
+                    Frame().UpdateMenusForModel();
+                    Frame().OnInitMenu();
+                    QList<QAction*> offered = Frame().actions(); // the accelerators
+                    for (int menu = kFileMenu; menu <= kHelpMenu; ++menu)
+                        offered += Menu(menu)->actions();
+                    for (const QAction* action : offered) {
+                        if (action->isEnabled() && !action->isSeparator()) {
+                            EXPECT_TRUE(handled(action)) << FromQt(action->text()) << " range " << int(range)
+                                                         << " hidden " << hidden << " trunking " << trunking;
+                        }
+                    }
+                }
         Stop();
     }
 }
@@ -187,7 +216,7 @@ TEST_F(MainFrameTest, HelpByContextNumber) {
     ASSERT_TRUE(Start());
     QMenu* program = Menu(kProgramMenu);
     program->popup(QPoint(0, 0));
-    program->setActiveAction(Frame().Action(cmd::kMemory));
+    program->setActiveAction(Frame().Action(Command::Memory));
     QTest::keyClick(program, Qt::Key_F1);
     EXPECT_EQ(Frame().Help().ShownContext(), 1370);
     program->hide();
@@ -195,12 +224,12 @@ TEST_F(MainFrameTest, HelpByContextNumber) {
     Frame().Help().hide();
     QMenu* help = Menu(kHelpMenu);
     help->popup(QPoint(0, 0));
-    help->setActiveAction(Frame().Action(cmd::kAbout));
+    help->setActiveAction(Frame().Action(Command::About));
     QTest::keyClick(help, Qt::Key_F1);
     EXPECT_FALSE(Frame().Help().isVisible()) << "About has no help page";
     help->hide();
 
-    Frame().Action(cmd::kHelpTopics)->trigger();
+    Frame().Action(Command::HelpTopics)->trigger();
     EXPECT_EQ(Frame().Help().ShownContext(), 6);
     EXPECT_TRUE(Frame().Help().PageText().contains("Program"));
     Frame().Help().close();
@@ -212,7 +241,7 @@ TEST_F(MainFrameTest, FilesThroughTheWindow) {
     TheSession().image.SetModelString("MDL1B");
     TheSession().image.SetRangeCode(0x23);
     messenger.Answer(MessageAnswer::Ok);
-    Frame().Action(cmd::kFileNew)->trigger();
+    Frame().Action(Command::FileNew)->trigger();
     EXPECT_EQ(TheSession().image.ModelCode(), "MDL1B\x23") << "File New keeps the model";
     EXPECT_EQ(TheSession().image.Byte(0x0A5), 6);
 
@@ -246,7 +275,7 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     TheSession().image.SetRangeCode(0x11);
     TheSession().titleFilePart = "Site1.dat";
     messenger.Answer(MessageAnswer::Ok); // read?
-    Frame().Action(cmd::kRead)->trigger();
+    Frame().Action(Command::Read)->trigger();
     EXPECT_EQ(TheSession().image.ModelCode(), "MDL2A1") << "the virtual radio starts as a new MDL2A";
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003001, 3003049}));
     EXPECT_FALSE(Frame().windowTitle().contains("Site1.dat"));
@@ -259,11 +288,11 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     rx1->setFocus();
     QTest::keyClicks(rx1, "460.125");
     messenger.Clear();
-    Frame().Action(cmd::kWrite)->trigger();
+    Frame().Action(Command::Write)->trigger();
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003003, 3003051}));
     // Read back what the radio now holds.
     TheSession().image.FillAll(0x00);
-    Frame().Action(cmd::kRead)->trigger();
+    Frame().Action(Command::Read)->trigger();
     EXPECT_EQ(Frame().View().Editor().CellText(1, GridColumn::Rx), "460.12500");
     Stop();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/app/menu_rules.h"
 #include "core/radio/image_defaults.h"
@@ -8,9 +9,14 @@
 namespace rpx {
 namespace {
 
-const std::set<int> kEverything = {cmd::kOrbicall,        cmd::kFunctionPort, cmd::kSmarTrunk,
-                                   cmd::kBoardRead,       cmd::kBoardWrite,   cmd::kBoardAlignment,
-                                   cmd::kExtendedSettings};
+// The program's commands, every one handled but Test.
+CommandTable HandledCommands() {
+    CommandTable table = ProgramCommands();
+    for (const CommandRow& row : std::vector<CommandRow>(table.Rows()))
+        if (row.id != Command::Test)
+            table.Handle(row.id, [] {});
+    return table;
+}
 
 RadioImage Image(uint8_t rangeCode, bool hiddenFunctions, bool trunking) {
     RadioImage image;
@@ -21,9 +27,9 @@ RadioImage Image(uint8_t rangeCode, bool hiddenFunctions, bool trunking) {
     return image;
 }
 
-// The commands of a drop-down, 0 for a separator or a greyed item without a command.
-std::vector<int> Commands(const std::vector<MenuItem>& items) {
-    std::vector<int> commands;
+// The commands of a drop-down, None for a separator or a greyed item without a command.
+std::vector<Command> Commands(const std::vector<MenuItem>& items) {
+    std::vector<Command> commands;
     for (const MenuItem& item : items)
         commands.push_back(item.command);
     return commands;
@@ -36,7 +42,7 @@ const MenuItem* Find(const std::vector<MenuItem>& items, TextId text) {
 }
 
 TEST(MenuRules, MenusFollowTheImage) {
-    using namespace cmd;
+    using enum Command;
     struct Setting {
         const char* name;
         bool extendedMode;
@@ -45,35 +51,34 @@ TEST(MenuRules, MenusFollowTheImage) {
     };
     const struct {
         Setting s;
-        std::vector<int> edit, program;
+        std::vector<Command> edit, program;
     } cases[] = {
         {{"plain", false, 0x31, false, false, false, false},
-         {kOptional, kKey, kScan, 0, kDtmf, kOrbicall, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage,
-          kFunctionPort},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, Orbicall, None, Emergency, None, TestFrequency, EmbeddedMessage,
+          FunctionPort},
+         {Read, Write, Test, Memory}},
         {{"range 0x23", false, 0x23, false, false, true, false},
-         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None},
+         {Read, Write, Test, Memory}},
         {{"trunking", false, 0x31, false, true, false, false},
-         {kOptional, kKey, kScan, 0, kDtmf, kOrbicall, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage,
-          kFunctionPort, kSmarTrunk},
-         {kRead, kWrite, kTest, kMemory, 0, kBoardRead, kBoardWrite, kBoardAlignment}},
+         {Optional, Key, Scan, None, Dtmf, Orbicall, None, Emergency, None, TestFrequency, EmbeddedMessage,
+          FunctionPort, SmarTrunk},
+         {Read, Write, Test, Memory, None, BoardRead, BoardWrite, BoardAlignment}},
         {{"extended mode, hidden functions", true, 0x31, true, false, true, false},
-         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0,
-          kExtendedSettings},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None,
+          ExtendedSettings},
+         {Read, Write, Test, Memory}},
         {{"extended mode, hidden functions, trunking", true, 0x51, true, true, true, true},
-         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0, 0,
-          kExtendedSettings},
-         {kRead, kWrite, kTest, kMemory, 0, 0, 0, 0}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None,
+          None, ExtendedSettings},
+         {Read, Write, Test, Memory, None, None, None, None}},
         {{"hidden functions without extended mode", false, 0x31, true, false, true, false},
-         {kOptional, kKey, kScan, 0, kDtmf, 0, 0, kEmergency, 0, kTestFrequency, kEmbeddedMessage, 0},
-         {kRead, kWrite, kTest, kMemory}},
+         {Optional, Key, Scan, None, Dtmf, None, None, Emergency, None, TestFrequency, EmbeddedMessage, None},
+         {Read, Write, Test, Memory}},
     };
+    const CommandTable commands = HandledCommands();
     for (const auto& [s, edit, program] : cases) {
-        std::set<int> available = kEverything;
-        available.insert({kRead, kWrite});
-        MenuRules rules(s.extendedMode, available);
+        MenuRules rules(s.extendedMode, commands);
         const RadioImage image = Image(s.range, s.hidden, s.trunking);
         rules.UpdateMenusForModel(image);
         rules.OnInitMenu(image);
@@ -87,6 +92,8 @@ TEST(MenuRules, MenusFollowTheImage) {
             EXPECT_EQ(Find(layout.dropDowns[kEditMenu], 3019117)->enabled, !s.trunkingGreyed) << s.name;
             EXPECT_EQ(layout.dropDowns[kProgramMenu].back().literal.empty(), !s.trunkingGreyed) << s.name;
         }
+        EXPECT_FALSE(Find(layout.dropDowns[kProgramMenu], 3002041)->enabled)
+            << s.name << ": Test has no handler";
     }
 }
 

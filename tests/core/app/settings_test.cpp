@@ -21,8 +21,11 @@ TEST(Settings, MissingOrBadValuesTakeTheirDefaults) {
     const struct {
         std::map<std::string, std::string> values;
         uint8_t port;
-    } cases[] = {{{}, 1}, {{{"Backup/ComPort", "3"}}, 3}, {{{"Backup/ComPort", "300"}}, 1},
-                 {{{"Backup/ComPort", "x"}}, 1},  {{{"Backup/ComPort", "0"}}, 0}};
+    } cases[] = {{{}, 1},
+                 {{{"Backup/ComPort", "3"}}, 3},
+                 {{{"Backup/ComPort", "300"}}, 1},
+                 {{{"Backup/ComPort", "x"}}, 1},
+                 {{{"Backup/ComPort", "0"}}, 0}};
     for (const auto& c : cases) {
         MapStore store;
         store.values = c.values;
@@ -67,12 +70,6 @@ TEST(Settings, ExtendedModeNeedsTheExactPhrase) {
         EXPECT_FALSE(IsExtendedModePhrase(other)) << other;
 }
 
-} // namespace
-} // namespace rpx
-
-namespace rpx {
-namespace {
-
 TEST(Settings, ExtendedModeFromTheArguments) {
     const struct {
         std::vector<std::string> arguments;
@@ -81,11 +78,13 @@ TEST(Settings, ExtendedModeFromTheArguments) {
         {{"Service", "Facilities"}, true},
         {{"Service Facilities"}, false}, // quoted on the command line
         {{"service", "facilities"}, false},
+        {{"service", "Facilities"}, false},
         {{"Service", "Facilities", "x.dat"}, false},
         {{}, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(IsExtendedModePhrase(RawCommandLine(c.arguments)), c.extended) << RawCommandLine(c.arguments);
+        EXPECT_EQ(IsExtendedModePhrase(RawCommandLine(c.arguments)), c.extended)
+            << RawCommandLine(c.arguments);
 }
 
 } // namespace

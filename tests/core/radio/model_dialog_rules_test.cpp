@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/radio/bcd_frequency.h"
 #include "core/radio/image_defaults.h"
 #include "core/radio/model_dialog_rules.h"
@@ -16,18 +18,20 @@ constexpr TextId kKeysResetNote = 3003061;
 class ModelDialogRulesTest : public ::testing::Test {
 protected:
     void Start(const char* model, uint8_t code) {
+        rules.reset();
         session.image.FillAll(0xFF);
         ApplyNewImageDefaults(session.image);
         session.image.SetModelString(model);
         session.image.SetRangeCode(code);
         ApplyBandTestFrequencies(session.image);
-        dialog.Open();
+        rules.emplace(session, notifier);
+        rules->Open();
     }
 
     Session session;
     test::ScriptedMessenger messenger;
     Notifier notifier{messenger, test::NoTexts()};
-    ModelDialogRules dialog{session, notifier};
+    std::optional<ModelDialogRules> rules;
 };
 
 TEST_F(ModelDialogRulesTest, OpeningSelectsModelAndRange) {
@@ -57,24 +61,30 @@ TEST_F(ModelDialogRulesTest, OpeningSelectsModelAndRange) {
     };
     for (const auto& c : cases) {
         Start(c.model, c.code);
-        EXPECT_EQ(dialog.ModelSelection(), c.modelSelection) << c.model << std::hex << int(c.code);
-        EXPECT_EQ(dialog.FreqSelection(), c.freqSelection) << c.model << std::hex << int(c.code);
+        EXPECT_EQ(rules->ModelSelection(), c.modelSelection) << c.model << std::hex << int(c.code);
+        EXPECT_EQ(rules->FreqSelection(), c.freqSelection) << c.model << std::hex << int(c.code);
         EXPECT_EQ(session.image.RangeCode(), c.codeAfter) << c.model << std::hex << int(c.code);
     }
 }
 
-TEST_F(ModelDialogRulesTest, CancelRestoresEveryByte) {
-    Start("MDL2A", 0x51);
-    session.extendedMode = true;
-    const RadioImage before = session.image;
-    dialog.SelectModel(0);
-    dialog.SelectFreq(2);
-    dialog.SetHiddenFunctions(true);
-    dialog.SelectModel(3);
-    dialog.Cancel();
-    EXPECT_EQ(session.image, before);
-    EXPECT_FALSE(dialog.ApplyAfterClose());
-    EXPECT_EQ(session.image, before);
+// Cancel, Escape and a dialog torn down without OK or Cancel.
+TEST_F(ModelDialogRulesTest, EndingWithoutOkRestoresEveryByte) {
+    for (const bool cancelled : {true, false}) {
+        Start("MDL2A", 0x51);
+        session.extendedMode = true;
+        const RadioImage before = session.image;
+        rules->SelectModel(0);
+        rules->SelectFreq(2);
+        rules->SetHiddenFunctions(true);
+        rules->SelectModel(3);
+        if (cancelled) {
+            rules->Cancel();
+            EXPECT_FALSE(rules->ApplyAfterClose());
+        } else {
+            rules.reset();
+        }
+        EXPECT_EQ(session.image, before) << cancelled;
+    }
 }
 
 TEST_F(ModelDialogRulesTest, ModelChangeResetsChannelsTrunkingAndTestFrequencies) {
@@ -90,10 +100,10 @@ TEST_F(ModelDialogRulesTest, ModelChangeResetsChannelsTrunkingAndTestFrequencies
     image.Fill(0x2B0, 8, 0x33); // test pair 7
     session.trunkingMode = true;
     session.titleFilePart = "Site1.dat";
-    dialog.SelectFreq(1); // 0x31: band 5 -> band 3
-    ASSERT_TRUE(dialog.Ok());
-    EXPECT_TRUE(dialog.BandChanged());
-    ASSERT_TRUE(dialog.ApplyAfterClose());
+    rules->SelectFreq(1); // 0x31: band 5 -> band 3
+    ASSERT_TRUE(rules->Ok());
+    EXPECT_TRUE(rules->BandChanged());
+    ASSERT_TRUE(rules->ApplyAfterClose());
 
     EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{kModelChangeQuestion});
     EXPECT_EQ(image.Byte(0x258), 0);
@@ -116,9 +126,9 @@ TEST_F(ModelDialogRulesTest, TwoGroupToOneGroupModelResetsTheProgrammableKeys) {
     session.image.SetByte(0x244, 11);
     session.image.SetByte(0x245, 11);
     session.image.SetByte(0x251, 16);
-    dialog.SelectModel(2);
-    ASSERT_TRUE(dialog.Ok());
-    ASSERT_TRUE(dialog.ApplyAfterClose());
+    rules->SelectModel(2);
+    ASSERT_TRUE(rules->Ok());
+    ASSERT_TRUE(rules->ApplyAfterClose());
     ASSERT_EQ(messenger.Shown().size(), 1u);
     EXPECT_EQ(messenger.Shown()[0].textIds, (std::vector<TextId>{kModelChangeQuestion, kKeysResetNote}));
     EXPECT_EQ(session.image.Byte(0x244), 6);

@@ -1,0 +1,39 @@
+#pragma once
+
+namespace rpx {
+
+// The commands of the menus, toolbar and accelerators, by their numeric command ids.
+enum class Command : int {
+    None = 0, // a separator, or a greyed menu item that lost its command
+    FileNew = 57600,
+    FileOpen = 57601,
+    FileSave = 57603,
+    FileSaveAs = 57604,
+    Print = 32798,
+    Exit = 57665,
+    Model = 32773,
+    Optional = 32774,
+    Key = 32775,
+    Scan = 32776,
+    Dtmf = 32777,
+    Orbicall = 32809,
+    Emergency = 32778,
+    TestFrequency = 32779,
+    EmbeddedMessage = 32780,
+    FunctionPort = 32810,
+    SmarTrunk = 32811,
+    ExtendedSettings = 32790,
+    Read = 32781,
+    Write = 32782,
+    Test = 32783,
+    Memory = 32784,
+    BoardRead = 32812,
+    BoardWrite = 32813,
+    BoardAlignment = 32814,
+    RadioInfo = 32799,
+    Port = 32786,
+    HelpTopics = 57667,
+    About = 57664,
+};
+
+} // namespace rpx

@@ -1,0 +1,45 @@
+// Which handler of the window runs each command, area by area. A command left out here stands
+// greyed in the menus and its accelerator does nothing.
+#include "gui/app/main_frame.h"
+
+namespace rpx::gui {
+
+void CMainFrame::HandleCommands() {
+    HandleFileCommands();
+    HandleModelCommands();
+    HandleRadioCommands();
+    HandleSetupAndHelpCommands();
+}
+
+void CMainFrame::Handle(Command command, void (CMainFrame::*handler)()) {
+    // While a radio operation runs the program does nothing else.
+    m_commands.Handle(
+        command, [this, handler] { (this->*handler)(); }, [this] { return !m_runner.Running(); });
+}
+
+void CMainFrame::HandleFileCommands() {
+    Handle(Command::FileNew, &CMainFrame::OnFileNew);
+    Handle(Command::FileOpen, &CMainFrame::OnFileOpen);
+    Handle(Command::FileSave, &CMainFrame::OnFileSave);
+    Handle(Command::FileSaveAs, &CMainFrame::OnFileSaveAs);
+    Handle(Command::Exit, &CMainFrame::OnExit);
+}
+
+void CMainFrame::HandleModelCommands() {
+    Handle(Command::Model, &CMainFrame::OnModel);
+}
+
+void CMainFrame::HandleRadioCommands() {
+    Handle(Command::Read, &CMainFrame::OnProgramRead);
+    Handle(Command::Write, &CMainFrame::OnProgramWrite);
+    Handle(Command::Memory, &CMainFrame::OnProgramMemory);
+    Handle(Command::RadioInfo, &CMainFrame::OnToolsRadioInfo);
+}
+
+void CMainFrame::HandleSetupAndHelpCommands() {
+    Handle(Command::Port, &CMainFrame::OnSetupPort);
+    Handle(Command::HelpTopics, &CMainFrame::OnHelpTopics);
+    Handle(Command::About, &CMainFrame::OnAppAbout);
+}
+
+} // namespace rpx::gui

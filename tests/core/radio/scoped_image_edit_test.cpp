@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <stdexcept>
+
+#include "core/radio/scoped_image_edit.h"
+
+namespace rpx {
+namespace {
+
+TEST(ScopedImageEdit, EndsWithEveryByteBackUnlessCommitted) {
+    for (const bool commit : {false, true}) {
+        RadioImage image;
+        image.FillAll(0x11);
+        ImageSnapshot snapshot;
+        {
+            ScopedImageEdit edit(image, snapshot);
+            image.FillAll(0x22);
+            if (commit)
+                edit.Commit();
+        }
+        EXPECT_EQ(image.Byte(0x123), commit ? 0x22 : 0x11) << commit;
+        EXPECT_FALSE(snapshot.Held()) << commit;
+    }
+}
+
+TEST(ScopedImageEdit, RefusesASecondSnapshotWhileOneIsOpen) {
+    RadioImage image;
+    image.FillAll(0x11);
+    ImageSnapshot snapshot;
+    {
+        ScopedImageEdit edit(image, snapshot);
+        image.FillAll(0x22);
+        EXPECT_THROW(ScopedImageEdit(image, snapshot), std::logic_error);
+        EXPECT_THROW(snapshot.TakeSnapshot(image), std::logic_error);
+    }
+    EXPECT_EQ(image.Byte(0x7FF), 0x11) << "the first edit keeps its undo";
+    ScopedImageEdit next(image, snapshot); // once it ended, the next dialog may open
+    EXPECT_TRUE(snapshot.Held());
+}
+
+} // namespace
+} // namespace rpx
