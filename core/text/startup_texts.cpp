@@ -24,7 +24,8 @@ constexpr IdRange kOriginalRanges[] = {
     {3018023, 3018023, 1}, {3019001, 3019157, 2},
 };
 
-constexpr TextId kOwnTextIds[] = {txt::kSaveFailed, txt::kOpenFailed, txt::kPortPermission};
+constexpr TextId kOwnTextIds[] = {txt::kSaveFailed,    txt::kOpenFailed, txt::kPortPermission,
+                                  txt::kPartlyWritten, txt::kModelCodes, txt::kPortNoAccess};
 
 constexpr const char* kCannotRead = "Can't read language file.  Please install this software again.";
 constexpr const char* kDamaged = "Language file has been damaged.  Please install this software again.";

@@ -10,9 +10,12 @@ namespace rpx {
 
 // Texts of the program's own messages that came after the original set.
 namespace txt {
-inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
-inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
+inline constexpr TextId kSaveFailed = 3020001;     // %1 path, %2 reason
+inline constexpr TextId kOpenFailed = 3020003;     // %1 path, %2 reason
 inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
+inline constexpr TextId kPartlyWritten = 3020201;  // a write that stopped after blocks went out
+inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, %2 the radio's
+inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.
