@@ -13,16 +13,15 @@ bool LinkCommand::Prepare(int& exitCode) {
         exitCode = m_context.UsageError("--port names the serial device (e.g. /dev/ttyUSB0) or virtual");
         return false;
     }
-    std::string error;
-    if (!m_connection.Open(*port, m_context.line.Value("trace"), error)) {
-        m_context.err << error << '\n';
+    if (const Status opened = m_connection.Open(*port, m_context.line.Value("trace")); !opened) {
+        m_context.err << opened.Message() << '\n';
         exitCode = kExitFailed;
         return false;
     }
     const std::string* password = m_context.line.Value("password");
     m_ui = std::make_unique<CliLinkUi>(m_context.notifier.Texts(),
-                                       password ? std::optional<std::string>(*password) : std::nullopt, std::cin,
-                                       m_context.err, isatty(STDIN_FILENO) != 0);
+                                       password ? std::optional<std::string>(*password) : std::nullopt,
+                                       std::cin, m_context.err, isatty(STDIN_FILENO) != 0);
     m_link = std::make_unique<RadioLink>(m_connection.Port(), m_context.session, m_context.notifier, *m_ui);
     return true;
 }
