@@ -21,7 +21,6 @@ constexpr DemoChannel kChannels[] = {
     {"452.50000", "457.50000", "D023N", "D023N", true, true},
     {"460.11250", "460.11250", "88.5", "88.5", false, false},
     {"462.55000", "467.55000", "", "123.0", true, true},
-    {"470.00000", "", "", "", false, false},
 };
 
 constexpr std::string_view kMessage[] = {"DEMONSTRATION RADIO", "VIRTUAL RADIO - RPX-41C"};

@@ -5,7 +5,7 @@
 
 namespace rpx::sim {
 
-// A radio as a dealer would hand it over: a new MDL2A image with five programmed channels (repeater
+// A radio as a dealer would hand it over: a new MDL2A image with its four channels programmed (repeater
 // pairs and simplex, CTCSS and DCS tones) and an embedded message, so that a first read shows
 // something. It identifies as the model its memory holds.
 RadioImage DemoRadioImage();

@@ -36,14 +36,14 @@ public:
     // every block and the final "E" went out.
     bool WriteRadio();
 
-    // Opens the port (200 ms to settle) and puts the radio into programming mode, again on Retry.
-    LinkOutcome OpenAndEnter();
     // 0x02 and the check of the identifier, asked again while the user answers Retry to an unknown
     // model; Failed after Cancel there ("E" sent, port closed).
     StepResult Identify();
     const Identification& LastIdentification() const { return m_identification; }
 
 private:
+    // Opens the port (200 ms to settle) and puts the radio into programming mode, again on Retry.
+    LinkOutcome OpenAndEnter();
     StepResult QueryMemorySize();
     StepResult ReadPasswordPhase();
     StepResult ReadAll(std::optional<StagedRead>& staged);
