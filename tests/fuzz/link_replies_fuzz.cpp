@@ -55,7 +55,8 @@ private:
 // A radio whose every reply may come spoilt, as the input chooses.
 class FuzzedRadio : public SerialDevice {
 public:
-    FuzzedRadio(Choices& choices, VirtualClock& clock) : m_choices(choices), m_clock(clock) {}
+    FuzzedRadio(Choices& choices, VirtualClock& clock, bool hasPassword)
+        : m_choices(choices), m_clock(clock), m_hasPassword(hasPassword) {}
 
     bool Open(const std::string&) override { return m_open = true; }
     void Close() override { m_open = false; }
@@ -105,11 +106,13 @@ private:
             return info;
         }
         if (Starts(r, {0x52}) && r.size() == 4) {
-            // No data password: the password area reads erased.
+            // The password area reads "47" or erased; the rest of the memory its pattern.
             const bool password = r[1] == 0x00 && r[2] == 0xD0 && r[3] == 0x0A;
             Bytes reply = {0x57, r[1], r[2], r[3]};
             for (std::size_t i = 0; i < r[3]; ++i)
-                reply.push_back(password ? 0xFF : RadioByte(r[1] * 0x100u + r[2] + i));
+                reply.push_back(!password                ? RadioByte(r[1] * 0x100u + r[2] + i)
+                                : m_hasPassword && i < 2 ? static_cast<uint8_t>("47"[i])
+                                                         : uint8_t{0xFF});
             return reply;
         }
         return {}; // "E", "e"
@@ -151,6 +154,7 @@ private:
 
     Choices& m_choices;
     VirtualClock& m_clock;
+    bool m_hasPassword;
     bool m_open = false;
     std::deque<uint8_t> m_input;
 };
@@ -202,9 +206,9 @@ private:
 
 enum class Operation { Read, Write, Information };
 
-void Run(Operation operation, Choices& choices) {
+void Run(Operation operation, bool hasPassword, Choices& choices) {
     VirtualClock clock;
-    FuzzedRadio radio(choices, clock);
+    FuzzedRadio radio(choices, clock, hasPassword);
     FuzzedUser user(choices, radio);
     const LanguageTable texts;
     Notifier notifier(user, texts);
@@ -243,6 +247,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     Choices choices({data + 1, size - 1});
-    Run(static_cast<Operation>(data[0] % 3), choices);
+    Run(static_cast<Operation>(data[0] % 3), (data[0] / 3) % 2 != 0, choices);
     return 0;
 }
