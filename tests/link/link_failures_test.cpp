@@ -131,8 +131,7 @@ TEST_F(LinkFailures, APortThatCannotOpenIsNamedWithTheSystemsReason) {
         device.lacksGroup = c.lacksGroup;
         SerialPort port(device, [](uint8_t) { return std::string("/nonexistent/ttyRPX"); });
         messenger.Clear();
-        Notifier shipped(messenger, test::ShippedTexts());
-        RadioLink link(port, session, shipped, ui);
+        RadioLink link(port, session, notifier, ui);
         EXPECT_FALSE(link.ReadRadio().has_value());
         ASSERT_EQ(messenger.ShownIds(), std::vector<TextId>{c.shown});
         const std::string& text = messenger.Shown()[0].text;

@@ -133,7 +133,7 @@ protected:
 
     Session session;
     ScriptedMessenger messenger;
-    Notifier notifier{messenger, NoTexts()};
+    Notifier notifier{messenger, ShippedTexts()};
     RecordingLinkUi ui;
     SleepRecorder clock{[this] { return SentBytes().size(); }};
 
