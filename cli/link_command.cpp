@@ -19,9 +19,8 @@ bool LinkCommand::Prepare(int& exitCode) {
                                  "device path such as /dev/ttyUSB0, or virtual");
         return false;
     }
-    std::string error;
-    if (!m_connection.Open(*device, m_context.line.Value("trace"), error)) {
-        m_context.err << error << '\n';
+    if (const Status opened = m_connection.Open(*device, m_context.line.Value("trace")); !opened) {
+        m_context.err << opened.Message() << '\n';
         exitCode = kExitFailed;
         return false;
     }

@@ -13,11 +13,12 @@ struct NamedKind {
     FaultKind kind;
 };
 
-constexpr std::array<NamedKind, 7> kKinds = {{
+constexpr std::array<NamedKind, 8> kKinds = {{
     {"no-program-ack", FaultKind::NoProgramAck},
     {"no-block-reply", FaultKind::NoBlockReply},
     {"short-block", FaultKind::ShortBlock},
     {"bad-block-start", FaultKind::BadBlockStart},
+    {"bad-length", FaultKind::BadLength},
     {"nak-write", FaultKind::NakWrite},
     {"slow-reply", FaultKind::SlowReply},
     {"garbage", FaultKind::Garbage},

@@ -13,6 +13,7 @@ enum class FaultKind {
     NoBlockReply,  // the N-th block read request ("R", password and message reads included) is ignored
     ShortBlock,    // the N-th block read is answered with 19 bytes instead of 20
     BadBlockStart, // the N-th block read is answered with a first byte other than "W"
+    BadLength,     // the N-th block read keeps its 20 bytes but says 8 data bytes in its length byte
     NakWrite,      // the N-th written block is refused with NAK and not stored
     SlowReply,     // the N-th reply of any kind (ACKs included) leaves 500 ms late
     Garbage,       // three stray bytes 0x00 0x55 0xAA go out before the N-th reply

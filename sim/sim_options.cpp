@@ -30,9 +30,15 @@ bool AllDigits(const std::string& text) {
 
 const std::vector<Option>& Options() {
     static const std::vector<Option> options = {
-        {"--image", "FILE", 1, "the data file or raw 2048-byte image the radio holds (default: a new image)",
+        {"--image", "FILE", 1,
+         "the data file or raw 2048-byte image the radio holds (default: a demonstration image)",
          [](SimOptions& o, const Values& v, std::string&) {
              o.imagePath = v[0];
+             return true;
+         }},
+        {"--blank", "", 0, "the radio holds a new image without channels instead of the demonstration image",
+         [](SimOptions& o, const Values&, std::string&) {
+             o.setup.image = NewRadioImage();
              return true;
          }},
         {"--ident", "TEXT6", 1, "the model code the radio identifies itself with (default: its memory's)",

@@ -4,16 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "sim/radio_setup.h"
+#include "sim/demo_image.h"
 
 namespace rpx::sim {
 
 // What the command line of rpx41c-sim asks for.
 struct SimOptions {
-    RadioSetup setup;      // its image is loaded from imagePath by the caller
-    std::string imagePath; // empty: a new image
-    std::string savePath;  // empty: nothing is saved
-    bool trace = false;    // hex log of the line to standard error
+    RadioSetup setup = DemoRadioSetup(); // its image is loaded from imagePath by the caller
+    std::string imagePath;               // empty: the image setup holds
+    std::string savePath;                // empty: nothing is saved
+    bool trace = false;                  // hex log of the line to standard error
     bool help = false;
 };
 

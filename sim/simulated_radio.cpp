@@ -18,6 +18,7 @@ constexpr auto kIdlePoll = 20ms;
 constexpr auto kSlowReplyDelay = 500ms;
 constexpr uint8_t kGarbage[] = {0x00, 0x55, 0xAA};
 constexpr uint8_t kBadBlockStart = 0x5A;
+constexpr uint8_t kBadLength = 0x08;
 constexpr std::size_t kTestRecordSize = 8;
 constexpr uint8_t kTestChannelCount = 16;
 
@@ -130,6 +131,8 @@ SimulatedRadio::Response SimulatedRadio::AnswerBlockRead(std::span<const uint8_t
         reply.pop_back();
     if (FaultStrikes(m_setup.faults, FaultKind::BadBlockStart, number))
         reply.front() = kBadBlockStart;
+    if (FaultStrikes(m_setup.faults, FaultKind::BadLength, number))
+        reply[3] = kBadLength;
     return {reply, true};
 }
 

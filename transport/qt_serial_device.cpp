@@ -7,6 +7,12 @@
 #include <QThread>
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <vector>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rpx::transport {
 
@@ -40,6 +46,22 @@ milliseconds WriteTime(std::size_t byteCount, const LineSettings& settings) {
 
 } // namespace
 
+bool NotInSerialGroupOf(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return false;
+    const group* owner = getgrgid(status.st_gid);
+    if (owner == nullptr ||
+        (std::strcmp(owner->gr_name, "dialout") != 0 && std::strcmp(owner->gr_name, "uucp") != 0))
+        return false;
+    if (getegid() == status.st_gid)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
+    const int count = getgroups(static_cast<int>(groups.size()), groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(count, 0), status.st_gid) ==
+           groups.begin() + std::max(count, 0);
+}
+
 QtSerialDevice::QtSerialDevice() = default;
 QtSerialDevice::~QtSerialDevice() = default;
 
@@ -48,6 +70,7 @@ bool QtSerialDevice::Open(const std::string& path) {
     if (path.empty()) {
         m_errorText = "No device chosen";
         m_permissionDenied = false;
+        m_lacksSerialGroup = false;
         return false;
     }
     ProvideEventDispatcher();
@@ -60,10 +83,12 @@ bool QtSerialDevice::Open(const std::string& path) {
         const QFileInfo file(QString::fromStdString(path));
         m_permissionDenied =
             port->error() == QSerialPort::PermissionError && !(file.isReadable() && file.isWritable());
+        m_lacksSerialGroup = m_permissionDenied && NotInSerialGroupOf(path);
         return false;
     }
     m_errorText.clear();
     m_permissionDenied = false;
+    m_lacksSerialGroup = false;
     m_port = std::move(port);
     return true;
 }

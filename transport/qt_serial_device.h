@@ -11,6 +11,10 @@ class QSerialPort;
 
 namespace rpx::transport {
 
+// True when the device at path belongs to the serial-line group (dialout or uucp) and the user of
+// this process is not in that group: the one case where joining the group is the cure.
+bool NotInSerialGroupOf(const std::string& path);
+
 // A serial device or pseudo-terminal through QSerialPort, driven by its blocking calls only, so it
 // needs no running event loop. Open, use and close it on one thread (any thread; the port object
 // is made by Open on the calling thread). Create a QCoreApplication first: without one the device
@@ -35,6 +39,7 @@ public:
     void PurgeInput() override;
     std::string ErrorText() const override { return m_errorText; }
     bool PermissionDenied() const override { return m_permissionDenied; }
+    bool LacksSerialGroup() const override { return m_lacksSerialGroup; }
 
 private:
     using Deadline = std::chrono::steady_clock::time_point;
@@ -50,6 +55,7 @@ private:
     LineSettings m_settings;
     std::string m_errorText;
     bool m_permissionDenied = false;
+    bool m_lacksSerialGroup = false;
 };
 
 } // namespace rpx::transport

@@ -8,8 +8,8 @@ MessageAnswer Notifier::Show(TextId text, TextId caption, MessageButtons buttons
 }
 
 MessageAnswer Notifier::Show(std::initializer_list<TextId> texts, std::string_view separator,
-                             std::string_view suffix, TextId caption, MessageButtons buttons, MessageIcon icon,
-                             DefaultButton defaultButton) {
+                             std::string_view suffix, TextId caption, MessageButtons buttons,
+                             MessageIcon icon, DefaultButton defaultButton) {
     Message message;
     for (TextId id : texts) {
         if (!message.textIds.empty())
@@ -26,6 +26,19 @@ MessageAnswer Notifier::Show(std::initializer_list<TextId> texts, std::string_vi
     return m_messenger.Show(message);
 }
 
+std::string Notifier::Filled(TextId text, std::string_view arg1, std::string_view arg2) const {
+    const std::string pattern = m_texts.GetText(text);
+    std::string filled;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            filled += pattern[++i] == '1' ? arg1 : arg2;
+            continue;
+        }
+        filled += pattern[i];
+    }
+    return filled;
+}
+
 MessageAnswer Notifier::ShowFilled(TextId text, std::string_view arg1, std::string_view arg2, TextId caption,
                                    MessageButtons buttons, MessageIcon icon) {
     Message message;
@@ -36,19 +49,6 @@ MessageAnswer Notifier::ShowFilled(TextId text, std::string_view arg1, std::stri
     message.buttons = buttons;
     message.icon = icon;
     return m_messenger.Show(message);
-}
-
-std::string Notifier::Filled(TextId id, std::string_view arg1, std::string_view arg2) const {
-    const std::string pattern = m_texts.GetText(id);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[++i] == '1' ? arg1 : arg2;
-            continue;
-        }
-        text += pattern[i];
-    }
-    return text;
 }
 
 } // namespace rpx

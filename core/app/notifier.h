@@ -18,8 +18,8 @@ public:
     MessageAnswer Show(TextId text, TextId caption, MessageButtons buttons, MessageIcon icon,
                        DefaultButton defaultButton = DefaultButton::First);
     // A text made of several TextIds joined by separator, then followed by suffix.
-    MessageAnswer Show(std::initializer_list<TextId> texts, std::string_view separator, std::string_view suffix,
-                       TextId caption, MessageButtons buttons, MessageIcon icon,
+    MessageAnswer Show(std::initializer_list<TextId> texts, std::string_view separator,
+                       std::string_view suffix, TextId caption, MessageButtons buttons, MessageIcon icon,
                        DefaultButton defaultButton = DefaultButton::First);
     // A text with the placeholders %1 and %2 filled in.
     MessageAnswer ShowFilled(TextId text, std::string_view arg1, std::string_view arg2, TextId caption,

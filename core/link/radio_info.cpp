@@ -8,55 +8,37 @@ namespace rpx {
 
 namespace {
 
-constexpr std::size_t kInfoReply = 25;
-constexpr uint8_t kInfoStart = 0x4E; // "N"
+constexpr uint8_t kRequest[] = {'N', 'R', 'K'};
 // Shown before the model number, which is the model string without its "M"s.
 constexpr const char* kModelPrefix = "RZ-";
 
-bool ReadRadioInfo(RadioLink& link, RadioInformation& information) {
-    information.modelCode.clear();
-    link.Port().PurgeInput();
-    link.Port().WriteString("NRK");
-    link.WaitForBytes(kInfoReply);
-    if (!link.ReplyReady()) {
-        link.ReportCommError();
-        return false;
-    }
-    link.ReadReply(kInfoReply);
-    const auto reply = link.Reply();
-    if (reply[0] != kInfoStart) {
-        link.ReportCommError();
-        return false;
-    }
-    std::copy_n(reply.begin() + 1, information.text.size(), information.text.begin());
-    information.modelCode.assign(reply.begin() + 17, reply.begin() + 25);
-    link.ExchangeAck();
-    return link.ReplyReady();
-}
-
 } // namespace
 
-bool OnToolsRadioInfo(RadioLink& link, RadioInformation& information) {
-    link.OpenRadioLink();
-    link.Sleep(link.Timing().openSettle);
-    if (link.PortFailed())
+bool OnToolsRadioInfo(RadioLink& radio, RadioInformation& information) {
+    LinkSession& link = radio.Link();
+    if (!link.OpenRadioLink())
         return false;
-    for (;;) {
-        link.SetRetryRequested(false);
-        link.EnterProgramMode();
-        if (link.ReplyReady()) {
-            link.SetRetryRequested(false);
-            link.ReadIdentification();
-            if (link.ReplyReady() && !link.RadioRefused() && ReadRadioInfo(link, information)) {
-                link.LeaveAndClose();
-                return true;
-            }
-        }
-        if (!link.RetryRequested()) {
-            link.Port().SetOpen(false);
-            return false;
-        }
-    }
+    link.Sleep(link.Timing().openSettle);
+    // A Retry starts again from programming mode.
+    const LinkOutcome outcome = link.WithRetry([&] {
+        link.Port().PurgeInput();
+        if (!link.SendString("PROGRAM") || !link.WaitAck())
+            return StepResult::NoReply;
+        if (const StepResult identified = radio.Identify(); identified != StepResult::Done)
+            return identified;
+        information.modelCode.clear();
+        const auto reply = link.Request(std::span<const uint8_t>(kRequest), link::kInformationReply);
+        const auto parsed = reply ? ParseInformationReply(*reply) : std::nullopt;
+        if (!parsed || !link.ExchangeAck())
+            return StepResult::NoReply;
+        information = *parsed;
+        return StepResult::Done;
+    });
+    if (outcome == LinkOutcome::Done)
+        link.LeaveAndClose();
+    else
+        link.Close();
+    return outcome == LinkOutcome::Done;
 }
 
 RadioInfoFields DescribeRadioInfo(const RadioInformation& information, const LanguageTable& texts) {
@@ -68,7 +50,8 @@ RadioInfoFields DescribeRadioInfo(const RadioInformation& information, const Lan
             if (c != 'M')
                 number += c;
         fields.model = kModelPrefix + number;
-        const uint8_t code = information.modelCode.size() > 5 ? static_cast<uint8_t>(information.modelCode[5]) : 0;
+        const uint8_t code =
+            information.modelCode.size() > 5 ? static_cast<uint8_t>(information.modelCode[5]) : 0;
         const unsigned band = code >> 4;
         const unsigned version = code & 0x0F;
         const bool versionKnown = version == 0 || version == 1 || version == 3;
@@ -77,10 +60,10 @@ RadioInfoFields DescribeRadioInfo(const RadioInformation& information, const Lan
                                                                                     : 3005021)
                                                      : "";
         const int series = SeriesOfBand(band);
-        const std::string bandPart =
-            series == 0 ? ""
-                        : std::string(texts.GetText(series == 1 ? 3018003 : 3018001)) + " : " +
-                              texts.GetText(BandName(band, version));
+        const std::string bandPart = series == 0
+                                         ? ""
+                                         : std::string(texts.GetText(series == 1 ? 3018003 : 3018001)) +
+                                               " : " + texts.GetText(BandName(band, version));
         fields.bandAndVersion = bandPart + " " + versionName;
     }
     for (uint8_t c : information.text) {

@@ -44,8 +44,11 @@ public:
     virtual void PurgeInput() = 0;
     // Why the last Open or Configure failed, in the system's words.
     virtual std::string ErrorText() const = 0;
-    // True when the last Open failed for lack of permission (on Linux: not in the dialout group).
+    // True when the last Open failed for lack of permission.
     virtual bool PermissionDenied() const = 0;
+    // True when that lack of permission is membership: the device belongs to the serial-line group
+    // (dialout or uucp) and the user is not in it.
+    virtual bool LacksSerialGroup() const { return false; }
 };
 
 } // namespace rpx

@@ -57,6 +57,7 @@ public:
     // Why the last open failed, and whether for lack of permission.
     std::string ErrorText() const { return m_device.ErrorText(); }
     bool PermissionDenied() const { return m_device.PermissionDenied(); }
+    bool LacksSerialGroup() const { return m_device.LacksSerialGroup(); }
 
 private:
     int ApplyLineSettings();

@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "core/text/text_ids.h"
-
 namespace rpx {
 
 namespace {
-
-constexpr TextId kNoReply = 3003005;
 
 constexpr uint8_t kTransmitter = 0x08;
 constexpr uint8_t kOn = 0x0D;
@@ -24,53 +20,39 @@ std::span<const uint8_t> BytesOf(std::initializer_list<uint8_t> request) {
 
 } // namespace
 
-bool TestModeRadio::AwaitReply(std::size_t length) {
-    m_link.WaitForBytes(static_cast<int>(length));
-    if (m_link.ReplyReady())
-        return true;
-    if (m_notifier.Show(kNoReply, txt::kCaptionError, MessageButtons::RetryCancel, MessageIcon::Stop) ==
-        MessageAnswer::Retry) {
-        m_link.SetRetryRequested(true);
-        return false;
-    }
-    m_link.SetRetryRequested(false);
-    m_link.SendByte(link::kEnd);
-    m_left = true;
-    return false;
-}
-
-bool TestModeRadio::WaitTestReply() {
-    return AwaitReply(1);
-}
-
 bool TestModeRadio::Request(std::initializer_list<uint8_t> request) {
     return RequestRecord(request, 0);
 }
 
 bool TestModeRadio::RequestRecord(std::initializer_list<uint8_t> request, std::size_t length,
                                   std::span<uint8_t> record) {
-    do {
-        m_link.SetRetryRequested(false);
-        if (m_left)
-            return false;
-        m_link.Port().Write(BytesOf(request));
-        if (Exchange(length, record))
-            return true;
-    } while (m_link.RetryRequested());
-    return false;
+    if (m_left)
+        return false;
+    // Cancel in the no-reply box sends "E" alone: the radio leaves test mode.
+    static constexpr uint8_t kCancel[] = {link::kEnd};
+    const LinkOutcome outcome = m_link.WithRetry(
+        [&] {
+            if (!m_link.Send(BytesOf(request)))
+                return StepResult::NoReply;
+            return Exchange(length, record);
+        },
+        kCancel);
+    if (outcome == LinkOutcome::Cancelled)
+        m_left = true;
+    return outcome == LinkOutcome::Done;
 }
 
-bool TestModeRadio::Exchange(std::size_t length, std::span<uint8_t> record) {
+StepResult TestModeRadio::Exchange(std::size_t length, std::span<uint8_t> record) {
     if (length > 0) {
-        if (!AwaitReply(length))
-            return false;
-        if (!record.empty()) {
-            m_link.ReadReply(record.size());
-            std::ranges::copy(m_link.Reply(), record.begin());
-        }
-        m_link.SendByte(link::kAck);
+        if (!m_link.WaitForBytes(length))
+            return StepResult::NoReply;
+        // The reply byte that follows is neither read nor checked: the next request discards it.
+        if (!record.empty() && !m_link.Port().Read(record))
+            return StepResult::NoReply;
+        if (!m_link.SendByte(link::kAck))
+            return StepResult::NoReply;
     }
-    return WaitTestReply();
+    return m_link.WaitForBytes(1) ? StepResult::Done : StepResult::NoReply;
 }
 
 bool TestModeRadio::ReadAdjustments() {

@@ -5,8 +5,7 @@
 #include <initializer_list>
 #include <span>
 
-#include "core/app/notifier.h"
-#include "core/link/radio_link.h"
+#include "core/link/link_session.h"
 #include "core/link/test_mode_state.h"
 
 namespace rpx {
@@ -17,14 +16,11 @@ namespace rpx {
 // failed: the dialog that asked closes.
 class TestModeRadio {
 public:
-    TestModeRadio(RadioLink& link, Notifier& notifier, TestModeState& state)
-        : m_link(link), m_notifier(notifier), m_state(state) {}
+    TestModeRadio(LinkSession& link, TestModeState& state) : m_link(link), m_state(state) {}
 
     TestModeState& State() { return m_state; }
     const TestModeState& State() const { return m_state; }
 
-    // Waits for one reply byte, which is neither read nor checked: the next request discards it.
-    bool WaitTestReply();
     // Sends request and waits for the reply byte.
     bool Request(std::initializer_list<uint8_t> request);
     // Sends request, waits for a record of length bytes (copied into record unless that is empty),
@@ -45,13 +41,10 @@ public:
     bool Left() const { return m_left; }
 
 private:
-    // Waits for length bytes; when they do not come, the Retry/Cancel box.
-    bool AwaitReply(std::size_t length);
     // The reply to a request just sent: the record if any, its acknowledgement, the reply byte.
-    bool Exchange(std::size_t length, std::span<uint8_t> record);
+    StepResult Exchange(std::size_t length, std::span<uint8_t> record);
 
-    RadioLink& m_link;
-    Notifier& m_notifier;
+    LinkSession& m_link;
     TestModeState& m_state;
     bool m_left = false;
 };

@@ -1,5 +1,7 @@
 #include "core/link/test_mode_session.h"
 
+#include <utility>
+
 #include "core/link/check_test_channels.h"
 #include "core/link/test_mode_radio.h"
 #include "core/text/text_ids.h"
@@ -17,79 +19,65 @@ constexpr const char* kEnterTestMode = "TUNING ";
 } // namespace
 
 void TestModeSession::OnProgramTest(const TestDialogRunner& runTestDialog) {
-    for (bool again = false;; again = true) {
-        const Entry entry = Enter(again);
-        if (entry == Entry::Ready)
+    LinkSession& link = m_radio.Link();
+    m_testing = true;
+    bool again = false;
+    link.WithRetry([&] {
+        const StepResult entered = Enter(std::exchange(again, true));
+        if (entered == StepResult::Done)
             RunTestDialog(runTestDialog);
-        if (entry == Entry::Ended || !m_link.RetryRequested())
-            break;
-    }
-    m_link.SetTesting(false);
-    m_link.Port().SetOpen(false);
+        return entered;
+    });
+    m_testing = false;
+    link.Close();
 }
 
-TestModeSession::Entry TestModeSession::Enter(bool again) {
-    // Only a Retry of this command leads here again; a flag left by another command does not.
+StepResult TestModeSession::Enter(bool again) {
+    LinkSession& link = m_radio.Link();
+    // Only a Retry of this command leads here again.
     if (again) {
-        m_link.SendByte(link::kEnd);
-        m_link.SendByte(link::kEnd);
-        m_link.Sleep(m_link.Timing().retrySettle);
+        link.SendByte(link::kEnd);
+        link.SendByte(link::kEnd);
+        link.Sleep(link.Timing().retrySettle);
     }
-    m_link.SetRetryRequested(false);
-    m_link.SetTesting(true);
-    m_link.OpenRadioLink();
-    m_link.Sleep(m_link.Timing().openSettle);
-    if (m_link.PortFailed())
-        return Entry::Ended;
+    if (!link.OpenRadioLink())
+        return StepResult::Failed;
+    link.Sleep(link.Timing().openSettle);
 
-    m_link.Port().PurgeInput();
-    m_link.Port().WriteString(kEnterTestMode);
-    m_link.WaitAck();
-    if (!m_link.ReplyReady())
-        return Entry::Stopped;
+    link.Port().PurgeInput();
+    if (!link.SendString(kEnterTestMode) || !link.WaitAck())
+        return StepResult::NoReply;
+    if (const StepResult identified = m_radio.Identify(); identified != StepResult::Done)
+        return identified;
 
-    m_link.ReadIdentification();
-    // A refusal has sent "E" and closed the port; the flag alone may be left from another command.
-    if (m_link.RadioRefused() && !m_link.Port().IsOpen())
-        return Entry::Ended;
-    if (!m_link.ReplyReady())
-        return Entry::Stopped;
+    link.Ui().ShowWaitWindow(kTestModeTitle, kReadingTestData);
+    const uint8_t request[] = {link::kTestMode};
+    const auto reply = link.Request(request, link::kAdjustmentReply);
+    const auto adjustments = reply ? ParseAdjustmentReply(*reply) : std::nullopt;
+    if (!adjustments)
+        return StepResult::NoReply;
+    m_state.TakeAdjustments(*adjustments);
+    if (!link.ExchangeAck())
+        return StepResult::NoReply;
 
-    m_ui.ShowWaitWindow(kTestModeTitle, kReadingTestData);
-    if (!ReadAdjustments())
-        return Entry::Stopped;
-
-    const TestChannelCheck check = CheckTestChannels(m_link, m_image);
+    const TestChannelCheck check = CheckTestChannels(link, m_image);
     if (check == TestChannelCheck::Failed)
-        return Entry::Stopped;
+        return StepResult::NoReply;
     if (check == TestChannelCheck::Differ) {
-        m_link.Port().PurgeInput();
-        m_link.SendByte(link::kEnd);
-        m_ui.CloseWaitWindow();
-        m_notifier.Show(kTestChannelsDiffer, txt::kCaptionError, MessageButtons::Ok, MessageIcon::Stop);
-        return Entry::Stopped;
+        link.Port().PurgeInput();
+        link.SendByte(link::kEnd);
+        link.Ui().CloseWaitWindow();
+        link.GetNotifier().Show(kTestChannelsDiffer, txt::kCaptionError, MessageButtons::Ok,
+                                MessageIcon::Stop);
+        return StepResult::Failed;
     }
-    m_ui.CloseWaitWindow();
-    return Entry::Ready;
-}
-
-bool TestModeSession::ReadAdjustments() {
-    m_link.SendByte(link::kTestMode);
-    m_link.WaitForBytes(TestModeState::kReportedAdjustments);
-    if (!m_link.ReplyReady()) {
-        m_link.ReportCommError();
-        return false;
-    }
-    m_link.ReadReply(TestModeState::kReportedAdjustments);
-    // Taken before the acknowledgement, whose reply lands in the same buffer.
-    m_state.TakeAdjustments(m_link.Reply());
-    m_link.ExchangeAck();
-    return m_link.ReplyReady() && !m_link.TimedOut();
+    link.Ui().CloseWaitWindow();
+    return StepResult::Done;
 }
 
 void TestModeSession::RunTestDialog(const TestDialogRunner& runTestDialog) {
-    TestModeRadio radio(m_link, m_notifier, m_state);
-    TestDialogRules rules(radio, m_image, m_notifier.Texts());
+    TestModeRadio radio(m_radio.Link(), m_state);
+    TestDialogRules rules(radio, m_image, m_radio.Link().GetNotifier().Texts());
     runTestDialog(rules);
     // Closing the dialog leaves test mode, however it closed.
     radio.Leave();

@@ -2,8 +2,6 @@
 
 #include <functional>
 
-#include "core/app/notifier.h"
-#include "core/link/link_ui.h"
 #include "core/link/radio_link.h"
 #include "core/link/test_mode_dialog_rules.h"
 #include "core/link/test_mode_state.h"
@@ -19,29 +17,23 @@ public:
     // Runs the test dialog modally; the dialog closes by returning.
     using TestDialogRunner = std::function<void(TestDialogRules&)>;
 
-    TestModeSession(RadioLink& link, const RadioImage& image, Notifier& notifier, LinkUi& ui,
-                    TestModeState& state)
-        : m_link(link), m_image(image), m_notifier(notifier), m_ui(ui), m_state(state) {}
+    TestModeSession(RadioLink& radio, const RadioImage& image, TestModeState& state)
+        : m_radio(radio), m_image(image), m_state(state) {}
 
     // The whole command; the port is closed when it returns.
     void OnProgramTest(const TestDialogRunner& runTestDialog);
+    // True while the command runs.
+    bool Testing() const { return m_testing; }
 
 private:
-    enum class Entry {
-        Ready,   // the test dialog is to run
-        Stopped, // see RetryRequested for another pass
-        Ended,   // the port failed or the radio was refused: nothing more to do
-    };
-
-    Entry Enter(bool again);
-    bool ReadAdjustments();
+    // Test mode up to the test dialog; Done when the dialog is to run.
+    StepResult Enter(bool again);
     void RunTestDialog(const TestDialogRunner& runTestDialog);
 
-    RadioLink& m_link;
+    RadioLink& m_radio;
     const RadioImage& m_image;
-    Notifier& m_notifier;
-    LinkUi& m_ui;
     TestModeState& m_state;
+    bool m_testing = false;
 };
 
 } // namespace rpx

@@ -29,6 +29,7 @@ public:
     void PurgeInput() override;
     std::string ErrorText() const override { return m_inner.ErrorText(); }
     bool PermissionDenied() const override { return m_inner.PermissionDenied(); }
+    bool LacksSerialGroup() const override { return m_inner.LacksSerialGroup(); }
 
 private:
     void Log(char direction, std::span<const uint8_t> bytes);

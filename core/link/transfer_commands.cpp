@@ -1,5 +1,7 @@
 #include "core/link/transfer_commands.h"
 
+#include <algorithm>
+
 #include "core/radio/image_defaults.h"
 #include "core/radio/image_layout.h"
 #include "core/text/text_ids.h"
@@ -32,34 +34,34 @@ bool TrunkingTablesContiguous(const RadioImage& image) {
     return true;
 }
 
-bool TransferCommands::OnProgramRead() {
-    m_commandRunning = true;
-    bool replaced = false;
-    if (m_notifier.Show(kReadQuestion, 0, MessageButtons::OkCancel, MessageIcon::Question) == MessageAnswer::Ok) {
-        m_link.ReadRadio();
-        if (m_link.ReadSucceeded()) {
-            m_notifier.Show(kReadDone, 0, MessageButtons::Ok, MessageIcon::Information);
-            TakeReadData();
-            replaced = true;
-        }
-    }
-    m_commandRunning = false;
-    m_session.titleFilePart = m_notifier.Text(txt::kUntitled);
-    return replaced;
+std::optional<StagedRead> TransferCommands::ReadFromRadio() {
+    if (m_notifier.Show(kReadQuestion, 0, MessageButtons::OkCancel, MessageIcon::Question) !=
+        MessageAnswer::Ok)
+        return std::nullopt;
+    std::optional<StagedRead> staged = m_link.ReadRadio();
+    if (staged)
+        m_notifier.Show(kReadDone, 0, MessageButtons::Ok, MessageIcon::Information);
+    return staged;
 }
 
-void TransferCommands::TakeReadData() {
+bool TransferCommands::OnProgramRead() {
+    const std::optional<StagedRead> staged = ReadFromRadio();
+    if (staged)
+        ApplyRead(*staged);
+    return staged.has_value();
+}
+
+void TransferCommands::ApplyRead(const StagedRead& staged) {
     RadioImage& image = m_session.image;
-    for (std::size_t i = 0; i < RadioImage::kSize; ++i)
-        image.SetByte(i, static_cast<uint8_t>(m_session.snapshot.Entry(i)));
-    if (!m_link.RadioHas2048())
-        image.Fill(RadioImage::kLowerHalf, RadioImage::kSize - RadioImage::kLowerHalf, 0xFF);
+    image.FillAll(0xFF); // a 1024-byte radio leaves the upper half erased
+    std::copy_n(staged.bytes.begin(), std::min(staged.bytes.size(), RadioImage::kSize),
+                image.Bytes().begin());
     m_session.trunkingMode = image.Byte(layout::kPortMode) == layout::kTrunkingPortMode;
     if (image.Byte(layout::kTrunkingGroups) == 0xFF)
         image.SetByte(layout::kTrunkingGroups, 1);
     if (image.Byte(layout::kPortMode) == 0xFF)
         image.SetByte(layout::kPortMode, 0);
-    if (m_link.BlankModelRadio()) {
+    if (staged.blankModelRadio) {
         // A radio that was never programmed: start from a blank image of the default model.
         image.FillAll(0xFF);
         image.SetModelString("MDL2A");
@@ -67,7 +69,7 @@ void TransferCommands::TakeReadData() {
         ApplyNewImageDefaults(image);
         ApplyBandTestFrequencies(image);
     }
-    m_link.ClearReading();
+    m_session.titleFilePart = m_notifier.Text(txt::kUntitled);
 }
 
 bool TransferCommands::OnProgramWrite() {
@@ -77,14 +79,9 @@ bool TransferCommands::OnProgramWrite() {
                         MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
-    m_commandRunning = true;
-    bool written = false;
-    if (m_notifier.Show(kWriteQuestion, 0, MessageButtons::OkCancel, MessageIcon::Question) == MessageAnswer::Ok) {
-        m_link.WriteRadio();
-        written = m_link.WriteSucceeded();
-    }
-    m_commandRunning = false;
-    return written;
+    return m_notifier.Show(kWriteQuestion, 0, MessageButtons::OkCancel, MessageIcon::Question) ==
+               MessageAnswer::Ok &&
+           m_link.WriteRadio();
 }
 
 } // namespace rpx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/app/notifier.h"
 #include "core/app/session.h"
 #include "core/link/radio_link.h"
@@ -13,21 +15,22 @@ public:
     TransferCommands(RadioLink& link, Session& session, Notifier& notifier)
         : m_link(link), m_session(session), m_notifier(notifier) {}
 
-    // True when a complete read replaced the image. The title file part becomes the untitled text
-    // in every case, as the data no longer belongs to a file.
+    // The question and the read, on the operation's thread: the bytes of a complete read, or
+    // nothing (declined, cancelled or failed). The session is not touched.
+    std::optional<StagedRead> ReadFromRadio();
+    // On the window thread, once the operation has ended: the read bytes become the image, and
+    // the data no longer belong to a file.
+    void ApplyRead(const StagedRead& staged);
+    // Both of the above in one go, for callers without a window thread. True when a complete read
+    // replaced the image; otherwise image, file name and title stay as they were.
     bool OnProgramRead();
     // True when the write ran to its end.
     bool OnProgramWrite();
-    // Set while one of the two runs.
-    bool CommandRunning() const { return m_commandRunning; }
 
 private:
-    void TakeReadData();
-
     RadioLink& m_link;
     Session& m_session;
     Notifier& m_notifier;
-    bool m_commandRunning = false;
 };
 
 // In trunking mode every used trunking table must hold its records without gaps.

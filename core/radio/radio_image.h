@@ -1,44 +1,27 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
+
+#include "core/radio/fixed_image.h"
 
 namespace rpx {
 
 // The radio's programmable memory, byte for byte: image offset n is radio address n.
 // 0xFF means erased or not set; multi-byte numbers are little-endian.
-class RadioImage {
+class RadioImage : public FixedImage<2048> {
 public:
-    static constexpr std::size_t kSize = 2048;
     // Radios with 1024 bytes of memory use only the lower half.
     static constexpr std::size_t kLowerHalf = 1024;
 
     // Model identity bytes.
     static constexpr std::size_t kModelString = 0x3C0; // five ASCII characters
     static constexpr std::size_t kModelStringLength = 5;
-    static constexpr std::size_t kRangeCode = 0x3C5;   // high nibble BandCode, low nibble VersionCode
+    static constexpr std::size_t kRangeCode = 0x3C5;    // high nibble BandCode, low nibble VersionCode
     static constexpr std::size_t kModelOptions = 0x3C6; // bit 6 clear = hidden functions enabled
     static constexpr std::size_t kModelIdentityLength = 8;
     static constexpr std::size_t kModelCodeLength = 6; // compared with the radio's identification
-
-    RadioImage() { m_bytes.fill(0); }
-
-    uint8_t Byte(std::size_t offset) const { return m_bytes.at(offset); }
-    void SetByte(std::size_t offset, uint8_t value) { m_bytes.at(offset) = value; }
-    bool Bit(std::size_t offset, unsigned bit) const { return (Byte(offset) >> bit) & 1u; }
-    void SetBit(std::size_t offset, unsigned bit, bool on);
-    // Little-endian 16-bit word at offset, offset + 1.
-    uint16_t Word(std::size_t offset) const;
-    void SetWord(std::size_t offset, uint16_t value);
-    void Fill(std::size_t offset, std::size_t count, uint8_t value);
-    void FillAll(uint8_t value) { m_bytes.fill(value); }
-    bool AllEqual(std::size_t offset, std::size_t count, uint8_t value) const;
-
-    std::span<uint8_t, kSize> Bytes() { return m_bytes; }
-    std::span<const uint8_t, kSize> Bytes() const { return m_bytes; }
 
     // The five characters at 0x3C0..0x3C4.
     std::string ModelString() const;
@@ -58,7 +41,7 @@ public:
     bool operator==(const RadioImage&) const = default;
 
 private:
-    std::array<uint8_t, kSize> m_bytes;
+    std::string Text(std::size_t offset, std::size_t length) const;
 };
 
 } // namespace rpx

@@ -13,8 +13,8 @@ namespace rpx {
 // language file may lack any of them: the English of resources/lang/Rpx41c.lng, built into the
 // program, stands in.
 namespace txt {
-inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
-inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
+inline constexpr TextId kSaveFailed = 3020001;     // %1 path, %2 reason
+inline constexpr TextId kOpenFailed = 3020003;     // %1 path, %2 reason
 inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
 
 // Files that are not data files, files in use
@@ -22,6 +22,9 @@ inline constexpr TextId kNotRegularFile = 3020101;    // reason: a FIFO, device 
 inline constexpr TextId kDataFileTooShort = 3020103;  // %1 path, %2 size in bytes
 inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
 inline constexpr TextId kFileInUse = 3020107;         // %1 path
+inline constexpr TextId kPartlyWritten = 3020201;  // a write that stopped after blocks went out
+inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, %2 the radio's
+inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 } // namespace txt

@@ -295,10 +295,12 @@ void CMainFrame::OnModel() {
 }
 
 void CMainFrame::OnProgramRead() {
-    bool replaced = false;
-    m_runner.Run(this, [&] { replaced = m_transfer.OnProgramRead(); });
-    if (replaced)
+    std::optional<StagedRead> staged;
+    m_runner.Run(this, [&] { staged = m_transfer.ReadFromRadio(); });
+    if (staged) {
+        m_transfer.ApplyRead(*staged);
         ReloadView();
+    }
     UpdateTitle();
     UpdateMenusForModel();
     m_view->RestoreFocus();

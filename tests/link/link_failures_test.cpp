@@ -1,5 +1,7 @@
 #include "core/link/radio_info.h"
 #include "tests/link/link_fixture.h"
+#include "tests/support/test_texts.h"
+#include "transport/qt_serial_device.h"
 
 namespace rpx {
 namespace {
@@ -14,6 +16,7 @@ constexpr TextId kWriteDone = 3003051;
 constexpr TextId kCommError = 3003005;
 constexpr TextId kUnknownModel = 3003031;
 constexpr TextId kWrongPassword = 3003029;
+constexpr TextId kPartlyWritten = 3020201;
 
 class LinkFailures : public test::LinkFixture {
 protected:
@@ -31,8 +34,9 @@ protected:
     }
 };
 
-// Every fault, answered Cancel: "E" then "e" go out, the port closes, the image stays; answered Retry:
-// the transfer starts again from identification and carries every byte.
+// Every fault, answered Cancel: "E" then "e" go out and nothing after them, the port closes, image
+// and title stay, and a write that had sent blocks says the radio needs writing again; answered
+// Retry: the transfer starts again from identification and carries every byte.
 TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
     const struct {
         const char* name;
@@ -41,12 +45,15 @@ TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
         int occurrence;
     } faults[] = {
         {"no ACK to PROGRAM", false, sim::FaultKind::NoProgramAck, 1},
+        {"lost ACK to identification", false, sim::FaultKind::Garbage, 3},
         {"no reply to block 5", false, sim::FaultKind::NoBlockReply, 6},
         {"19-byte block", false, sim::FaultKind::ShortBlock, 6},
         {"block not starting W", false, sim::FaultKind::BadBlockStart, 6},
+        {"block length byte 8", false, sim::FaultKind::BadLength, 6},
         {"late identification", false, sim::FaultKind::SlowReply, 2},
         {"no memory size in time", false, sim::FaultKind::SlowReply, 4},
         {"garbage before a block", false, sim::FaultKind::Garbage, 12},
+        {"write: lost ACK to identification", true, sim::FaultKind::Garbage, 3},
         {"refused write block", true, sim::FaultKind::NakWrite, 3},
     };
     for (const auto& f : faults) {
@@ -57,6 +64,7 @@ TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
             session.image = PatternImage();
             if (!f.write)
                 session.image.FillAll(0x11);
+            session.titleFilePart = "kept.dat";
             const RadioImage before = session.image;
             const bool done = Transfer(setup, f.write, {MessageAnswer::Ok, answer});
             const std::string what =
@@ -66,8 +74,13 @@ TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
             EXPECT_FALSE(Port().IsOpen()) << what;
             EXPECT_EQ(done, answer == MessageAnswer::Retry) << what;
             if (answer == MessageAnswer::Cancel) {
+                const bool blocksWent = f.kind == sim::FaultKind::NakWrite;
                 EXPECT_EQ(session.image, before) << what;
-                EXPECT_EQ(shown, (std::vector<TextId>{question, kCommError})) << what;
+                EXPECT_EQ(session.titleFilePart, "kept.dat") << what;
+                std::vector<TextId> told = {question, kCommError};
+                if (blocksWent)
+                    told.push_back(kPartlyWritten);
+                EXPECT_EQ(shown, told) << what;
                 EXPECT_EQ(LastSentBytes(2), (sim::Bytes{0x45, 0x65})) << what;
                 continue;
             }
@@ -81,6 +94,51 @@ TEST_F(LinkFailures, TransferFaultsWithRetryAndCancel) {
                         std::count(shown.begin(), shown.end(), kCommError) + 2 == std::ssize(shown))
                 << what;
         }
+    }
+}
+
+// The final "E" is part of the transfer: when the port cannot send it, the transfer is not complete.
+TEST_F(LinkFailures, AnUnsentFinalEndIsACommunicationError) {
+    for (const bool write : {false, true}) {
+        session.image = PatternImage();
+        const RadioImage before = session.image;
+        StartRadio({});
+        RefuseToSend({0x45});
+        messenger.Clear();
+        messenger.Answer(MessageAnswer::Ok);
+        messenger.Answer(MessageAnswer::Cancel);
+        EXPECT_FALSE(write ? Commands().OnProgramWrite() : Commands().OnProgramRead()) << write;
+        EXPECT_EQ(messenger.ShownIds()[1], kCommError) << write;
+        EXPECT_EQ(session.image, before) << write;
+    }
+}
+
+// The port's failure names the device and the system's reason; the group advice comes only where
+// the device belongs to the serial-line group and the user is not in it.
+TEST_F(LinkFailures, APortThatCannotOpenIsNamedWithTheSystemsReason) {
+    struct Refusing : transport::QtSerialDevice {
+        bool denied = false, lacksGroup = false;
+        bool PermissionDenied() const override { return denied; }
+        bool LacksSerialGroup() const override { return lacksGroup; }
+    };
+    const struct {
+        bool denied, lacksGroup;
+        TextId shown;
+    } cases[] = {{false, false, 3003059}, {true, true, 3020005}, {true, false, 3020205}};
+    for (const auto& c : cases) {
+        Refusing device;
+        device.denied = c.denied;
+        device.lacksGroup = c.lacksGroup;
+        SerialPort port(device, [](uint8_t) { return std::string("/nonexistent/ttyRPX"); });
+        messenger.Clear();
+        RadioLink link(port, session, notifier, ui);
+        EXPECT_FALSE(link.ReadRadio().has_value());
+        ASSERT_EQ(messenger.ShownIds(), std::vector<TextId>{c.shown});
+        const std::string& text = messenger.Shown()[0].text;
+        EXPECT_NE(text.find("/nonexistent/ttyRPX"), std::string::npos) << text;
+        EXPECT_NE(text.find(device.ErrorText()), std::string::npos) << text;
+        EXPECT_EQ(text.find("dialout") != std::string::npos, c.lacksGroup) << text;
+        EXPECT_FALSE(port.IsOpen());
     }
 }
 
@@ -127,6 +185,17 @@ TEST_F(LinkFailures, RadiosThatCannotBeServedAreLeftAtOnce) {
     }
 }
 
+TEST_F(LinkFailures, ADeclinedReadChangesNothing) {
+    StartRadio({});
+    session.image = PatternImage();
+    session.titleFilePart = "kept.dat";
+    messenger.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(Commands().OnProgramRead());
+    EXPECT_EQ(session.image, PatternImage());
+    EXPECT_EQ(session.titleFilePart, "kept.dat");
+    EXPECT_TRUE(Radio().Requests().empty());
+}
+
 TEST_F(LinkFailures, DataPasswordGuardsTheRead) {
     const struct {
         std::deque<std::string> typed;
@@ -170,6 +239,15 @@ TEST_F(LinkFailures, RadioInformation) {
     EXPECT_EQ(fields.bandAndVersion, std::string(texts.GetText(3018001)) + " : " + texts.GetText(3005015) +
                                          " " + texts.GetText(3005017));
     EXPECT_EQ(fields.text, "12345678-       ");
+
+    // Cancel after a lost acknowledgement of the identification ends it: no "NRK", no second box.
+    setup.faults = {{sim::FaultKind::Garbage, 3}};
+    StartRadio(setup);
+    messenger.Answer(MessageAnswer::Cancel);
+    EXPECT_FALSE(OnToolsRadioInfo(Link(), information));
+    EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{kCommError});
+    EXPECT_EQ(LastSentBytes(2), (sim::Bytes{0x45, 0x65}));
+    EXPECT_FALSE(Port().IsOpen());
 
     information.text.fill(0xFF); // a short text and an unknown model
     information.text[0] = '4';

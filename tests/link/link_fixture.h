@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -55,20 +58,54 @@ public:
     std::deque<std::string> passwords;
 };
 
-// A program session talking to a simulated radio inside the process, with the settling sleeps cut.
+// Keeps real time for the reply waits but only notes the settling sleeps, with the number of bytes
+// the program had sent when each was due.
+class SleepRecorder : public SteadyLinkClock {
+public:
+    struct Noted {
+        std::chrono::milliseconds duration;
+        std::size_t sentBefore;
+        bool operator==(const Noted&) const = default;
+    };
+    explicit SleepRecorder(std::function<std::size_t()> sentSoFar) : m_sentSoFar(std::move(sentSoFar)) {}
+    void Sleep(std::chrono::milliseconds duration) override { sleeps.push_back({duration, m_sentSoFar()}); }
+
+    std::vector<Noted> sleeps;
+
+private:
+    std::function<std::size_t()> m_sentSoFar;
+};
+
+// Passes everything to the radio's line but can refuse to send one request, as a failing port would.
+class RefusingDevice : public TracingDevice {
+public:
+    using TracingDevice::TracingDevice;
+    bool Write(std::span<const uint8_t> bytes) override {
+        if (refused && std::ranges::equal(bytes, *refused))
+            return false;
+        return TracingDevice::Write(bytes);
+    }
+    std::optional<std::vector<uint8_t>> refused;
+};
+
+// A program session talking to a simulated radio inside the process, with the settling sleeps noted
+// but not slept.
 class LinkFixture : public ::testing::Test {
 protected:
     static constexpr LinkTiming kFast{std::chrono::milliseconds(0), std::chrono::milliseconds(0),
                                       std::chrono::milliseconds(300), std::chrono::milliseconds(0)};
 
-    void StartRadio(sim::RadioSetup setup) {
+    void StartRadio(sim::RadioSetup setup, LinkTiming timing = kFast) {
         m_radio = std::make_unique<sim::VirtualRadio>(std::move(setup));
         m_trace.str("");
-        m_tracing = std::make_unique<TracingDevice>(m_radio->Device(), m_trace);
+        m_tracing = std::make_unique<RefusingDevice>(m_radio->Device(), m_trace);
         m_port = std::make_unique<SerialPort>(*m_tracing, [](uint8_t) { return std::string("virtual"); });
-        m_link = std::make_unique<RadioLink>(*m_port, session, notifier, ui, kFast);
+        clock.sleeps.clear();
+        m_link = std::make_unique<RadioLink>(*m_port, session, notifier, ui, timing, clock);
         m_commands = std::make_unique<TransferCommands>(*m_link, session, notifier);
     }
+    // The next writes of exactly these bytes fail.
+    void RefuseToSend(std::vector<uint8_t> bytes) { m_tracing->refused = std::move(bytes); }
 
     sim::SimulatedRadio& Radio() { return m_radio->Radio(); }
     RadioLink& Link() { return *m_link; }
@@ -96,13 +133,14 @@ protected:
 
     Session session;
     ScriptedMessenger messenger;
-    Notifier notifier{messenger, NoTexts()};
+    Notifier notifier{messenger, ShippedTexts()};
     RecordingLinkUi ui;
+    SleepRecorder clock{[this] { return SentBytes().size(); }};
 
 private:
     std::unique_ptr<sim::VirtualRadio> m_radio;
     std::ostringstream m_trace;
-    std::unique_ptr<TracingDevice> m_tracing;
+    std::unique_ptr<RefusingDevice> m_tracing;
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<RadioLink> m_link;
     std::unique_ptr<TransferCommands> m_commands;

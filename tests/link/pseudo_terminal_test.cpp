@@ -51,7 +51,7 @@ private:
 };
 
 TEST(PseudoTerminal, ReadAndWriteThroughTheSerialDevice) {
-    SimulatorProcess simulator({"--memory", "1024"});
+    SimulatorProcess simulator({"--memory", "1024", "--blank"});
     ASSERT_FALSE(simulator.Path().empty());
     transport::QtSerialDevice device;
     SerialPort port(device, [&](uint8_t) { return simulator.Path(); });

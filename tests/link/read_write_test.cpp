@@ -106,9 +106,70 @@ TEST_F(ReadWrite, WriteQuestionsCanStopTheWrite) {
         messenger.Answer(MessageAnswer::Cancel);
         EXPECT_FALSE(Commands().OnProgramWrite()) << c.question;
         EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kWriteQuestion, c.question}));
+        if (const std::string& asked = messenger.Shown()[1].text; c.question == kModelCodeDiffers) {
+            // The data's model, then the radio's.
+            EXPECT_NE(asked.find("MDL2A3"), std::string::npos) << asked;
+            EXPECT_LT(asked.find("MDL2A1"), asked.find("MDL2A3")) << asked;
+        }
         EXPECT_EQ(Radio().Memory(), radioBefore) << c.question;
         EXPECT_EQ(RequestsWithoutAcks().back(), Bytes({0x45})) << c.question;
         EXPECT_FALSE(Port().IsOpen()) << c.question;
+        messenger.Clear();
+    }
+}
+
+// 200 ms after opening the port; 250 ms after the last "E" of a read and before the "E" that ends
+// a write to a 1024-byte radio. Noted by the clock with the count of bytes sent by then.
+TEST_F(ReadWrite, SettlingSleepsComeWherePrescribed) {
+    using std::chrono::milliseconds;
+    using Noted = test::SleepRecorder::Noted;
+    const struct {
+        bool write;
+        std::size_t memory;
+        bool closingSleep;
+        std::size_t unsentAfterIt;
+    } cases[] = {
+        {false, 2048, true, 0}, {false, 1024, true, 0}, {true, 2048, false, 0}, {true, 1024, true, 1}};
+    for (const auto& c : cases) {
+        sim::RadioSetup setup;
+        setup.memorySize = c.memory;
+        StartRadio(setup, LinkTiming{});
+        session.image = PatternImage("MDL2A1");
+        ASSERT_TRUE(c.write ? Commands().OnProgramWrite() : Commands().OnProgramRead())
+            << c.write << c.memory;
+        std::vector<Noted> expected = {{milliseconds(200), 0}};
+        if (c.closingSleep)
+            expected.push_back({milliseconds(250), SentBytes().size() - c.unsentAfterIt});
+        EXPECT_EQ(clock.sleeps, expected) << c.write << c.memory;
+        EXPECT_EQ(SentBytes().back(), 0x45);
+        messenger.Clear();
+    }
+}
+
+// A 1024-byte radio of type 0 with version-0 data gets the image back as it was before the write,
+// also after a Retry; the radio has the settings block that went out with its first byte 0.
+TEST_F(ReadWrite, AShortVersionZeroWriteGivesTheImageBack) {
+    const struct {
+        std::size_t memory;
+        std::string code;
+        bool retry;
+        uint8_t kept;
+    } cases[] = {{1024, "MDL2A0", false, 0xFF},
+                 {1024, "MDL2A0", true, 0xFF},
+                 {2048, "MDL2A0", false, 0x00},
+                 {1024, "MDL2A1", false, 0x00}};
+    for (const auto& c : cases) {
+        sim::RadioSetup setup;
+        setup.memorySize = c.memory;
+        setup.modelCode = c.code;
+        if (c.retry)
+            setup.faults = {{sim::FaultKind::NakWrite, 30}};
+        StartRadio(setup);
+        session.image = PatternImage(c.code);
+        session.image.Fill(0x1D0, 10, 0xFF);
+        ASSERT_TRUE(Commands().OnProgramWrite()) << c.code << c.memory << c.retry;
+        EXPECT_EQ(session.image.Byte(0x1D0), c.kept) << c.code << c.memory << c.retry;
+        EXPECT_EQ(Radio().Memory().Byte(0x1D0), 0x00) << c.code << c.memory << c.retry;
         messenger.Clear();
     }
 }

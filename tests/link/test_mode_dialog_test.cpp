@@ -65,7 +65,7 @@ TEST_F(TestModeDialogTest, ChannelListAndFrequenciesComeFromTheImage) {
     session.image.SetByte(0x280 + 6 * 8, 0xFF);
     session.image.SetByte(0x284, 0xFF); // channel 1 has no transmit frequency
     StartTestRadio();
-    TestModeRadio radio(TestLink(), notifier, state);
+    TestModeRadio radio(TestLink().Link(), state);
     TestDialogRules rules(radio, session.image, test::ShippedTexts());
     EXPECT_EQ(rules.ChannelNumbers(), (std::vector<int>{1, 2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
     const struct {

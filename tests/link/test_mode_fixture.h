@@ -60,12 +60,14 @@ protected:
 
     // Runs the command; dialog stands for the user working the test dialog.
     void RunProgramTest(const TestModeSession::TestDialogRunner& dialog) {
-        TestModeSession command(*m_testLink, session.image, notifier, waitUi, state);
-        command.OnProgramTest([&](TestDialogRules& rules) {
+        m_command = std::make_unique<TestModeSession>(*m_testLink, session.image, state);
+        m_command->OnProgramTest([&](TestDialogRules& rules) {
             ++dialogRuns;
             dialog(rules);
         });
     }
+    // True while Program > Test runs.
+    bool Testing() const { return m_command != nullptr && m_command->Testing(); }
 
     // What the program sends to enter test mode, acknowledgements included.
     static sim::Bytes EntryBytes() {
@@ -85,6 +87,7 @@ protected:
 
 private:
     std::unique_ptr<RadioLink> m_testLink;
+    std::unique_ptr<TestModeSession> m_command;
 };
 
 } // namespace rpx::test

@@ -16,7 +16,7 @@ class TestModeSessionTest : public test::TestModeFixture {};
 TEST_F(TestModeSessionTest, EntersReadsChecksRunsTheDialogAndLeaves) {
     StartTestRadio();
     RunProgramTest([&](TestDialogRules&) {
-        EXPECT_TRUE(TestLink().Testing());
+        EXPECT_TRUE(Testing());
         EXPECT_FALSE(waitUi.open);
     });
     EXPECT_EQ(dialogRuns, 1);
@@ -90,7 +90,7 @@ TEST_F(TestModeSessionTest, MissingReplyOffersRetryAndCancel) {
         EXPECT_EQ(messenger.Shown().front().buttons, MessageButtons::RetryCancel) << c.name;
         EXPECT_EQ(SentBytes(), c.sent) << c.name;
         EXPECT_FALSE(waitUi.open) << c.name;
-        EXPECT_FALSE(TestLink().Testing()) << c.name;
+        EXPECT_FALSE(Testing()) << c.name;
         EXPECT_FALSE(Port().IsOpen()) << c.name;
     }
 }

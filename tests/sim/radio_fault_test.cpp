@@ -21,6 +21,7 @@ TEST(RadioFault, EachKindSpoilsOnlyTheChosenOccurrence) {
         {"no-block-reply:2", read, block, {}},
         {"short-block:2", read, block, Bytes(block.begin(), block.end() - 1)},
         {"bad-block-start:2", read, block, Join({{0x5A}, Bytes(block.begin() + 1, block.end())})},
+        {"bad-length:2", read, block, Join({{'W', 0x00, 0x40, 0x08}, Bytes(block.begin() + 4, block.end())})},
         {"nak-write:2", WriteRequest(0x100, 0x42), {kAck}, {kNak}},
         {"slow-reply:3", {0x02}, identification, {}}, // late, not lost: it comes after the program gave up
         {"garbage:3", {0x02}, identification, Join({{0x00, 0x55, 0xAA}, identification})},

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/link/serial_port.h"
+#include "sim/demo_image.h"
+#include "tests/support/temp_dir.h"
+#include "transport/radio_port_device.h"
+
+namespace rpx::transport {
+namespace {
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int Count(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+// One talk with the Virtual radio: open, "PROGRAM", close.
+void Talk(RadioPortDevice& device) {
+    SerialPort port(device, [](uint8_t) { return PortPathOf("Virtual"); });
+    ASSERT_TRUE(port.SetOpen(true));
+    port.WriteString("PROGRAM");
+    port.SetOpen(false);
+}
+
+TEST(RadioPortDevice, TheVirtualRadioHoldsTheDemonstrationImage) {
+    RadioPortDevice device;
+    Talk(device);
+    EXPECT_EQ(device.InProcessRadio().Radio().Memory(), sim::DemoRadioImage());
+}
+
+// The trace file appears only when the talk begins; a trace of ours is appended to under a new
+// session header; any other file is refused and left as it was; switched off, nothing more is logged.
+TEST(RadioPortDevice, TraceFileRules) {
+    const test::TempDir dir;
+    const auto trace = dir / "wire.log";
+    RadioPortDevice device;
+    ASSERT_TRUE(device.SetTraceFile(trace));
+    EXPECT_FALSE(std::filesystem::exists(trace));
+    Talk(device);
+    RadioPortDevice again;
+    ASSERT_TRUE(again.SetTraceFile(trace));
+    Talk(again);
+    const std::string logged = Contents(trace);
+    EXPECT_EQ(logged.find("# RPX-41C wire trace\n"), 0u) << logged;
+    EXPECT_EQ(Count(logged, "# RPX-41C wire trace"), 1) << logged;
+    EXPECT_EQ(Count(logged, "# session "), 2) << logged;
+    EXPECT_EQ(Count(logged, "> 50 52 4F 47 52 41 4D"), 2) << logged;
+
+    ASSERT_TRUE(again.SetTraceFile(std::nullopt));
+    Talk(again);
+    EXPECT_EQ(Contents(trace), logged);
+
+    dir.Write("radio.dat", std::string("RZ7150 data"));
+    const Status refused = device.SetTraceFile(dir / "radio.dat");
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.Message().find("radio.dat"), std::string::npos);
+    EXPECT_FALSE(device.SetTraceFile(dir.Path()));
+    Talk(device);
+    EXPECT_EQ(Contents(dir / "radio.dat"), "RZ7150 data");
+}
+
+TEST(RadioPortDevice, TheShortVirtualNameInAnyCaseIsTheVirtualRadio) {
+    EXPECT_EQ(PortPathOf("virtual"), kVirtualPort);
+    EXPECT_EQ(PortPathOf("VIRTUAL"), kVirtualPort);
+    EXPECT_EQ(PortPathOf("/dev/ttyUSB0"), "/dev/ttyUSB0");
+}
+
+} // namespace
+} // namespace rpx::transport
