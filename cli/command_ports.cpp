@@ -13,7 +13,7 @@ int RunPorts(const CliContext& context) {
             context.out << "  " << ports[i].description;
         context.out << '\n';
     }
-    context.out << RadioConnection::kVirtualPort << "  " << sim::kVirtualRadioPort << '\n';
+    context.out << transport::kVirtualPortShortName << "  " << sim::kVirtualRadioPort << '\n';
     return kExitOk;
 }
 

@@ -3,7 +3,6 @@
 #include <iostream>
 #include <unistd.h>
 
-#include "cli/port_name.h"
 
 namespace rpx::cli {
 
@@ -12,7 +11,7 @@ LinkCommand::LinkCommand(const CliContext& context) : m_context(context) {}
 bool LinkCommand::Prepare(int& exitCode) {
     const std::string* port = m_context.line.Value("port");
     const std::optional<std::string> device =
-        port != nullptr && !port->empty() ? ResolvePortName(*port, transport::DetectPorts()) : std::nullopt;
+        port != nullptr && !port->empty() ? transport::PortPathOf(*port, transport::DetectPorts()) : std::nullopt;
     if (!device) {
         exitCode =
             m_context.UsageError("--port names the port as `rpx41c-cli ports` lists it: COM1 to COM255, a "

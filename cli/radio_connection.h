@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "core/app/result.h"
 #include "core/link/serial_port.h"
@@ -10,14 +9,13 @@
 
 namespace rpx::cli {
 
-// The radio port named by --port: a serial device path, or "virtual" for the simulated radio
-// inside this process; with --trace every byte is logged to a file once the radio talk begins.
+// The radio port named by --port, already turned into its device path (transport::PortPathOf): a
+// serial device, or the simulated radio inside this process; with --trace every byte is logged to a
+// file once the radio talk begins.
 class RadioConnection {
 public:
-    static constexpr std::string_view kVirtualPort = transport::kVirtualPortShortName;
-
     // A failure when the trace file names an existing file that is not a trace of ours.
-    Status Open(const std::string& port, const std::string* traceFile);
+    Status Open(const std::string& devicePath, const std::string* traceFile);
     SerialPort& Port() { return *m_port; }
 
 private:

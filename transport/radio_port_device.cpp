@@ -46,11 +46,20 @@ std::string Now() {
 
 } // namespace
 
-std::string PortPathOf(std::string_view name) {
+std::optional<std::string> PortPathOf(std::string_view name, const std::vector<DetectedPort>& orderedPorts) {
     std::string lower(name);
-    std::ranges::transform(lower, lower.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower == kVirtualPortShortName ? std::string(kVirtualPort) : std::string(name);
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == kVirtualPortShortName)
+        return std::string(kVirtualPort);
+    const std::string_view digits = std::string_view(lower).substr(std::min<std::size_t>(3, lower.size()));
+    const bool comName = lower.starts_with("com") && !digits.empty() &&
+                         digits.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!comName)
+        return std::string(name);
+    // Three digits at most, so the number fits before it is compared.
+    if (digits[0] == '0' || digits.size() > 3 || std::stoi(std::string(digits)) > 255)
+        return std::nullopt;
+    return PathOfPortNumber(orderedPorts, static_cast<uint8_t>(std::stoi(std::string(digits))));
 }
 
 RadioPortDevice::RadioPortDevice(sim::RadioSetup virtualRadioSetup)

@@ -6,12 +6,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app/result.h"
 #include "core/link/serial_device.h"
 #include "core/link/tracing_device.h"
 #include "sim/demo_image.h"
 #include "sim/virtual_radio.h"
+#include "transport/port_discovery.h"
 #include "transport/qt_serial_device.h"
 
 namespace rpx::transport {
@@ -21,9 +23,11 @@ namespace rpx::transport {
 inline constexpr std::string_view kVirtualPort = sim::kVirtualRadioPort;
 inline constexpr std::string_view kVirtualPortShortName = "virtual";
 
-// The device path a port name stands for: the short name (any case) is the Virtual radio; every
-// other name is a device path.
-std::string PortPathOf(std::string_view name);
+// The device path a port name stands for, as `rpx41c-cli ports` and the Port dialog name them: the
+// short virtual name (any case) is the Virtual radio; COMn (any case, n from 1 to 255, no leading
+// zero) is the n-th of orderedPorts in port-number order; any other name is a device path. Nothing
+// for COM0, a number above 255 or one with a leading zero.
+std::optional<std::string> PortPathOf(std::string_view name, const std::vector<DetectedPort>& orderedPorts);
 
 // The device behind the radio port, for the window and the command line alike: the Virtual radio
 // port opens the simulated radio inside the program, any other path a serial device; with a trace

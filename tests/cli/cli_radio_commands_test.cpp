@@ -8,7 +8,6 @@
 #include <fstream>
 #include <thread>
 
-#include "cli/port_name.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/sim/sim_process.h"
 #include "tests/support/temp_dir.h"
@@ -169,7 +168,7 @@ TEST_F(CliRadioCommands, PasswordTypedOnATerminalIsNotShown) {
 // Waits for the trace to be created when the radio talk begins (enable it once it is): a file named
 // by --trace is not emptied by a command that stops at its question, nor overwritten when it is not a
 // trace.
-TEST_F(CliRadioCommands, DISABLED_TraceIsNotCreatedBeforeTheRadioTalk) {
+TEST_F(CliRadioCommands, TraceIsNotCreatedBeforeTheRadioTalk) {
     const std::string data = File("site.dat");
     ASSERT_EQ(RunCli({"new", data}).exitCode, 0);
     const std::vector<uint8_t> before = test::ReadFileBytes(data);
@@ -177,22 +176,6 @@ TEST_F(CliRadioCommands, DISABLED_TraceIsNotCreatedBeforeTheRadioTalk) {
     EXPECT_EQ(RunCli({"read", "--port", "virtual", "-o", File("x.dat"), "--trace", data, "--yes"}).exitCode,
               1);
     EXPECT_EQ(test::ReadFileBytes(data), before);
-}
-
-// --port takes every name `ports` lists.
-TEST(CliPortName, ComNamesCountThePortsInPortNumberOrder) {
-    const std::vector<transport::DetectedPort> ports = {{"/dev/ttyUSB0", "", ""}, {"/dev/ttyS0", "", ""}};
-    const struct {
-        const char* name;
-        std::optional<std::string> device;
-    } cases[] = {
-        {"COM1", "/dev/ttyUSB0"},   {"com2", "/dev/ttyS0"},           {"COM3", "/dev/ttyS2"},
-        {"COM255", "/dev/ttyS254"}, {"/dev/ttyACM0", "/dev/ttyACM0"}, {"virtual", "virtual"},
-        {"COMx", "COMx"},           {"COM0", std::nullopt},           {"COM256", std::nullopt},
-        {"COM01", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(cli::ResolvePortName(c.name, ports), c.device) << c.name;
 }
 
 } // namespace

@@ -27,7 +27,7 @@ int Count(const std::string& text, const std::string& what) {
 
 // One talk with the Virtual radio: open, "PROGRAM", close.
 void Talk(RadioPortDevice& device) {
-    SerialPort port(device, [](uint8_t) { return PortPathOf("Virtual"); });
+    SerialPort port(device, [](uint8_t) { return std::string(kVirtualPort); });
     ASSERT_TRUE(port.SetOpen(true));
     port.WriteString("PROGRAM");
     port.SetOpen(false);
@@ -70,10 +70,20 @@ TEST(RadioPortDevice, TraceFileRules) {
     EXPECT_EQ(Contents(dir / "radio.dat"), "RZ7150 data");
 }
 
-TEST(RadioPortDevice, TheShortVirtualNameInAnyCaseIsTheVirtualRadio) {
-    EXPECT_EQ(PortPathOf("virtual"), kVirtualPort);
-    EXPECT_EQ(PortPathOf("VIRTUAL"), kVirtualPort);
-    EXPECT_EQ(PortPathOf("/dev/ttyUSB0"), "/dev/ttyUSB0");
+// --port and the Port dialog take every name `ports` lists.
+TEST(RadioPortDevice, PortNamesStandForTheirDevices) {
+    const std::vector<DetectedPort> ports = {{"/dev/ttyUSB0", "", ""}, {"/dev/ttyS0", "", ""}};
+    const struct {
+        const char* name;
+        std::optional<std::string> device;
+    } cases[] = {
+        {"COM1", "/dev/ttyUSB0"},   {"com2", "/dev/ttyS0"},           {"COM3", "/dev/ttyS2"},
+        {"COM255", "/dev/ttyS254"}, {"/dev/ttyACM0", "/dev/ttyACM0"}, {"virtual", std::string(kVirtualPort)},
+        {"VIRTUAL", std::string(kVirtualPort)}, {"COMx", "COMx"},     {"COM0", std::nullopt},
+        {"COM256", std::nullopt},   {"COM01", std::nullopt},          {"COM1000", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PortPathOf(c.name, ports), c.device) << c.name;
 }
 
 } // namespace
