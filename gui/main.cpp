@@ -32,9 +32,9 @@ constexpr const char* kUsage =
     "  ~/Documents/RPX41C\n"
     "      where the file dialogs start when the program's folder cannot hold a Data folder (as when\n"
     "      installed); later the folder of the last file opened or saved\n"
-    "  share/rpx41c\n"
-    "      beside the program's bin folder: the language files Common.lng and Rpx41c.lng (a translation\n"
-    "      replaces them) and the help pages\n"
+    "  /usr/share/rpx41c\n"
+    "      (../share/rpx41c from the program's folder) the language files Common.lng and Rpx41c.lng, which\n"
+    "      a translation replaces, and the help pages\n"
     "see also:\n"
     "  rpx41c-cli(1), rpx41c-sim(1)\n";
 
