@@ -68,6 +68,96 @@ std::string RunForHelp(const std::string& program) {
     return pclose(pipe) == 0 ? text : std::string();
 }
 
+// Writes the parts of the page, opening and closing the paragraph and literal blocks between them.
+class PageWriter {
+public:
+    explicit PageWriter(std::ostream& out) : m_out(out) {}
+    ~PageWriter() { Switch(Mode::None); }
+
+    void Heading(const std::string& section) {
+        Switch(Mode::None);
+        m_out << ".SH " << section << '\n';
+    }
+    void Paragraph(const std::string& line) {
+        Switch(Mode::Paragraph);
+        m_out << Roff(line) << '\n';
+    }
+    void Literal(const std::string& line) {
+        Switch(Mode::Literal);
+        m_out << Roff(line) << '\n';
+    }
+    void Item(const std::string& term, const std::vector<std::string>& text) {
+        Switch(Mode::None);
+        m_out << ".TP\n\\fB" << Roff(term) << "\\fR\n";
+        for (const std::string& line : text)
+            m_out << Roff(line) << '\n';
+    }
+
+private:
+    enum class Mode { None, Paragraph, Literal };
+    void Switch(Mode mode) {
+        if (mode == m_mode)
+            return;
+        if (m_mode == Mode::Literal)
+            m_out << ".fi\n.RE\n";
+        if (mode == Mode::Paragraph)
+            m_out << ".PP\n";
+        else if (mode == Mode::Literal)
+            m_out << ".RS 4\n.nf\n";
+        m_mode = mode;
+    }
+
+    std::ostream& m_out;
+    Mode m_mode = Mode::None;
+};
+
+// The page for the help text's lines; the first is the usage line, the second the summary.
+void WritePage(std::ostream& out, const std::vector<std::string>& lines, const std::string& version) {
+    const std::string synopsis = lines[0].substr(std::string("usage: ").size());
+    const std::string name = synopsis.substr(0, synopsis.find(' '));
+    std::string summary = lines[1];
+    summary[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(summary[0])));
+    if (summary.back() == '.')
+        summary.pop_back();
+    out << ".TH " << Roff(Upper(name)) << " 1 \"\" \"" << Roff(name + " " + version)
+        << "\" \"User Commands\"\n"
+        << ".SH NAME\n"
+        << Roff(name) << " \\- " << Roff(summary) << "\n.SH SYNOPSIS\n.B " << Roff(name) << '\n'
+        << Roff(Trim(synopsis.substr(name.size()))) << '\n';
+
+    PageWriter page(out);
+    page.Heading("DESCRIPTION");
+    std::size_t i = 1;
+    for (; i < lines.size() && !lines[i].empty() && lines[i][0] != ' ' && !IsHeading(lines[i]); ++i)
+        page.Paragraph(lines[i]);
+    if (i < lines.size() && !IsHeading(lines[i]))
+        page.Heading("OPTIONS");
+    for (; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.empty())
+            continue;
+        if (IsHeading(line)) {
+            page.Heading(SectionName(line));
+            continue;
+        }
+        if (line[0] != ' ') {
+            page.Paragraph(line);
+            continue;
+        }
+        const std::string item = Trim(line);
+        const auto gap = item.find("  ");
+        std::vector<std::string> text;
+        if (gap != std::string::npos)
+            text.push_back(Trim(item.substr(gap)));
+        for (; i + 1 < lines.size() && IsItemText(lines[i + 1]); ++i)
+            text.push_back(Trim(lines[i + 1]));
+        if (text.empty())
+            page.Literal(item);
+        else
+            page.Item(item.substr(0, gap), text);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -79,69 +169,12 @@ int main(int argc, char** argv) {
     std::istringstream help(RunForHelp(argv[1]));
     for (std::string line; std::getline(help, line);)
         lines.push_back(line);
-    if (lines.size() < 2 || !StartsWith(lines[0], "usage: ")) {
-        std::cerr << "man_page: " << argv[1] << " --help did not print a usage line\n";
+    if (lines.size() < 2 || !StartsWith(lines[0], "usage: ") || lines[1].empty() || lines[1][0] == ' ') {
+        std::cerr << "man_page: " << argv[1] << " --help did not print a usage line and a summary\n";
         return 1;
     }
-    const std::string synopsis = lines[0].substr(7);
-    const std::string name = synopsis.substr(0, synopsis.find(' '));
-    std::string summary = lines[1];
-    summary[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(summary[0])));
-    if (summary.back() == '.')
-        summary.pop_back();
-
-    std::ostringstream page;
-    page << ".TH " << Roff(Upper(name)) << " 1 \"\" \"" << Roff(name + " " + argv[2])
-         << "\" \"User Commands\"\n"
-         << ".SH NAME\n"
-         << Roff(name) << " \\- " << Roff(summary) << "\n.SH SYNOPSIS\n.B " << Roff(name) << '\n'
-         << Roff(Trim(synopsis.substr(name.size()))) << "\n.SH DESCRIPTION\n";
-    std::size_t i = 1;
-    bool literal = false; // inside lines shown as typed
-    auto endLiteral = [&] {
-        if (literal)
-            page << ".fi\n.RE\n";
-        literal = false;
-    };
-    for (; i < lines.size() && !lines[i].empty() && lines[i][0] != ' ' && !IsHeading(lines[i]); ++i)
-        page << Roff(lines[i]) << '\n';
-    if (i < lines.size() && !IsHeading(lines[i]))
-        page << ".SH OPTIONS\n";
-    for (; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (line.empty())
-            continue;
-        if (IsHeading(line)) {
-            endLiteral();
-            page << ".SH " << SectionName(line) << '\n';
-            continue;
-        }
-        if (line[0] != ' ') {
-            endLiteral();
-            page << ".PP\n" << Roff(line) << '\n';
-            continue;
-        }
-        const std::string item = Trim(line);
-        const auto gap = item.find("  ");
-        const bool described = gap != std::string::npos || (i + 1 < lines.size() && IsItemText(lines[i + 1]));
-        if (!described) {
-            if (!literal)
-                page << ".RS 4\n.nf\n";
-            literal = true;
-            page << Roff(item) << '\n';
-            continue;
-        }
-        endLiteral();
-        page << ".TP\n\\fB" << Roff(item.substr(0, gap)) << "\\fR\n";
-        if (gap != std::string::npos)
-            page << Roff(Trim(item.substr(gap))) << '\n';
-        for (; i + 1 < lines.size() && IsItemText(lines[i + 1]); ++i)
-            page << Roff(Trim(lines[i + 1])) << '\n';
-    }
-    endLiteral();
-
     std::ofstream out(argv[3]);
-    out << page.str();
+    WritePage(out, lines, argv[2]);
     if (!out.flush()) {
         std::cerr << "man_page: cannot write " << argv[3] << '\n';
         return 1;
