@@ -14,22 +14,42 @@ namespace {
 
 using rpx::cli::Command;
 
+// The help is also the source of the manual page, so every line follows one layout: a heading ends
+// in a colon, an item is "  TERM  text" or "  TERM" above lines indented by six.
 constexpr const char* kCommonOptions =
     "  --yes            answer OK or Yes to every question (otherwise Cancel or No)\n"
-    "  --extended       run in extended mode\n"
-    "  --help, -h       print this help; --version prints the version\n";
+    "  --extended       run in extended mode (allows data files with hidden functions)\n"
+    "  --help, -h       print this help, or with a COMMAND the help of that command\n"
+    "  --version        print the version\n";
 constexpr const char* kRadioOptions =
-    "radio commands also take:\n"
     "  --port PORT      COMn or a device path as `ports` lists them, or virtual (the simulated radio)\n"
     "  --retries N      answer Retry to the first N communication errors, then Cancel\n"
     "  --password TEXT  the radio's data password (else asked on a terminal)\n"
     "  --trace FILE     log every byte sent and received, with times\n";
+constexpr const char* kExamples =
+    "  rpx41c-cli new site1.dat --model MDL1A --code 0x11\n"
+    "  rpx41c-cli set site1.dat 1 rx=146.52 tx=146.52 decode=67.0 encode=d023n power=low\n"
+    "  rpx41c-cli show site1.dat\n"
+    "  rpx41c-cli write --port COM1 site1.dat --yes\n";
 
 void PrintUsage(std::ostream& out) {
+    using namespace rpx::cli;
     out << "usage: rpx41c-cli COMMAND ARGS... [--yes] [--extended]\n"
-        << kCommonOptions << kRadioOptions << "commands:\n";
-    for (const Command& c : rpx::cli::Commands())
+        << "Edits RPX-41C data files and reads and writes radios from the command line.\n"
+        << "Messages the desktop program shows in a box go to standard error as CAPTION: TEXT. A\n"
+           "question is answered Cancel or No unless --yes is given; writing another model or a\n"
+           "1024-byte radio needs --force as well.\n"
+        << "options:\n"
+        << kCommonOptions << "radio options:\n"
+        << kRadioOptions << "commands:\n";
+    for (const Command& c : Commands())
         out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
+    out << "exit codes:\n"
+        << "  " << kExitOk << "                done\n"
+        << "  " << kExitFailed << "                refused or failed; the message says why\n"
+        << "  " << kExitUsage << "                a mistake on the command line\n"
+        << "examples:\n"
+        << kExamples;
 }
 
 void PrintCommandUsage(std::ostream& out, const Command& command) {

@@ -1,6 +1,7 @@
 #include "gui/app/crq7150_app.h"
 
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 #include <clocale>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/qt_text.h"
 #include "transport/port_discovery.h"
 
 namespace rpx::gui {
@@ -34,7 +36,9 @@ bool CRQ7150App::InitInstance() {
     if (!LoadTexts(m_texts, *m_options.messenger, m_options.languageDirectories))
         return false;
     if (m_session.dataDirectory.empty())
-        m_session.dataDirectory = DefaultDataDirectory(m_options.programDirectory);
+        m_session.dataDirectory =
+            DefaultDataDirectory(m_options.programDirectory,
+                                 FromQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
 
     MakeFirstImage(m_session.image, m_settings.model, m_session.extendedMode);
     m_session.titleFilePart = m_notifier.Text(txt::kUntitled);

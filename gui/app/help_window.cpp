@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QVBoxLayout>
 
+#include "core/app/program_paths.h"
 #include "gui/app/qt_text.h"
 
 namespace rpx::gui {
@@ -23,7 +24,9 @@ HelpWindow::HelpWindow(const LanguageTable& texts, const std::string& programDir
     : m_browser(new QTextBrowser(this)) {
     // Beside the program when it runs from its build folder, else where it was installed.
     const QString beside = QDir(ToQt(programDirectory)).filePath("help");
-    m_folder = QFileInfo::exists(beside) ? beside : QString(RPX_HELP_DIR);
+    m_folder = QFileInfo::exists(beside)
+                   ? beside
+                   : QDir(ToQt(InstalledDataDirectory(programDirectory))).filePath("help");
     m_browser->setOpenLinks(true);
     m_browser->setSearchPaths({m_folder});
     auto* layout = new QVBoxLayout(this);
