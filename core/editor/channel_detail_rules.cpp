@@ -42,10 +42,11 @@ ChannelDetailRules::ChannelDetailRules(Session& session, Notifier& notifier, int
     Record(); // checks the row
 }
 
-bool ChannelDetailRules::OpensOn(const ChannelGridEditor& grid, const RadioImage& image, int row) {
+bool ChannelDetailRules::Opens() const {
+    const RadioImage& image = m_session.image;
     const bool trunkingDialog = image.Byte(layout::kPortMode) == layout::kTrunkingPortMode &&
                                 image.Byte(layout::kTrunkingGroups) >= 1;
-    return grid.IsRowUsable(row) && !trunkingDialog;
+    return m_grid.IsRowUsable(m_row) && !trunkingDialog;
 }
 
 void ChannelDetailRules::Open() {

@@ -30,9 +30,9 @@ public:
     // row 1..8 (std::out_of_range otherwise).
     ChannelDetailRules(Session& session, Notifier& notifier, int row);
 
-    // Whether a row's ">>" opens this dialog: a usable row while the trunking option (0x258 = 3) has
+    // Whether the row's ">>" opens this dialog: a usable row while the trunking option (0x258 = 3) has
     // no trunking group (0x0DA = 0); with one, the trunking channel dialog stands in its place.
-    static bool OpensOn(const ChannelGridEditor& grid, const RadioImage& image, int row);
+    bool Opens() const;
 
     // Starts the dialog's edit of the image, then writes the busy-channel-lockout correction: option
     // signalling (3) without option signalling, or tone (2) without an RX tone, becomes carrier (1).
