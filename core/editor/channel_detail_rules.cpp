@@ -193,13 +193,15 @@ bool ChannelDetailRules::IsBoxChecked(DetailBox box) const {
 
 FrequencyCommit ChannelDetailRules::CommitFrequency(Direction direction, std::string_view text,
                                                     bool modified) {
+    if (!m_edit)
+        return {};
     return direction == Direction::Rx ? m_grid.CommitRxCell(m_row, text, modified)
                                       : m_grid.CommitTxCell(m_row, text, modified);
 }
 
 bool ChannelDetailRules::SelectItem(DetailList list, int item) {
     const std::vector<std::string> items = ListItems(list);
-    if (!IsListEnabled(list) || item < 0 || item >= static_cast<int>(items.size()))
+    if (!m_edit || !IsListEnabled(list) || item < 0 || item >= static_cast<int>(items.size()))
         return false;
     const unsigned value = static_cast<unsigned>(item);
     ChannelRecord record = Record();
@@ -231,11 +233,11 @@ bool ChannelDetailRules::SelectItem(DetailList list, int item) {
 }
 
 bool ChannelDetailRules::CommitTypedTone(Direction direction, std::string_view text) {
-    return m_grid.CommitToneCell(m_row, direction, text);
+    return m_edit && m_grid.CommitToneCell(m_row, direction, text);
 }
 
 bool ChannelDetailRules::SetBox(DetailBox box, bool checked) {
-    if (!IsBoxEnabled(box))
+    if (!m_edit || !IsBoxEnabled(box))
         return false;
     ChannelRecord record = Record();
     switch (box) {
@@ -260,13 +262,14 @@ bool ChannelDetailRules::SetBox(DetailBox box, bool checked) {
 }
 
 void ChannelDetailRules::Ok() {
+    if (!m_edit)
+        return;
     ChannelRecord record = Record();
     if (!record.OptionSignalling())
         record.SetUnmuteRule(0);
     if (!record.IsProgrammed())
         CheckChannelReferences(m_session.image, m_notifier, m_row);
-    if (m_edit)
-        m_edit->Commit();
+    m_edit->Commit();
     m_edit.reset();
 }
 

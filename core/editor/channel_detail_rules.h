@@ -58,6 +58,9 @@ public:
     int ListSelection(DetailList list) const;
     bool IsBoxChecked(DetailBox box) const;
 
+    // The stores below change nothing (false, or nothing stored) unless the dialog is open: after OK or
+    // Cancel a late edit would escape the undo.
+
     // A frequency cell left after editing, as the grid commits it (out-of-band warning when modified).
     FrequencyCommit CommitFrequency(Direction direction, std::string_view text, bool modified);
     // An item chosen from a list; false when the cell is disabled or there is no such item. A tone

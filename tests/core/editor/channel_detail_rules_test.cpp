@@ -167,6 +167,10 @@ TEST_F(ChannelDetailRulesTest, CancelPutsEveryByteBack) {
     ASSERT_FALSE(m_session.image == before);
     m_rules.Cancel();
     EXPECT_TRUE(m_session.image == before);
+    // A window may still report an edit while it closes; it must not land behind the undo.
+    EXPECT_FALSE(m_rules.SetBox(DetailBox::BeatShift, true));
+    EXPECT_FALSE(m_rules.CommitFrequency(Direction::Rx, "146", true).stored);
+    EXPECT_TRUE(m_session.image == before);
 }
 
 TEST_F(ChannelDetailRulesTest, OkOnAnEmptiedChannelReleasesItsReferences) {

@@ -1,0 +1,117 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/radio/image_layout.h"
+#include "gui/editor/channel_detail_dialog.h"
+#include "tests/core/editor/editor_test_image.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/test_texts.h"
+
+namespace rpx::gui {
+namespace {
+
+using test::ShippedTexts;
+
+class ChannelDetailDialogTest : public ::testing::Test {
+protected:
+    // Channel 2 of a one-group VHF radio on band 1, empty unless programmed.
+    ChannelDetailDialogTest() { session.image = test::NewImage("MDL1A", 0x11); }
+    void Open() {
+        before = session.image;
+        rules.Open();
+        dialog = std::make_unique<ChannelDetailDialog>(rules, ShippedTexts(), nullptr);
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    template <class T> T& Child(const char* name) { return *dialog->findChild<T*>(name); }
+    CellList& List(const char* name) { return Child<CellList>(name); }
+    void Type(QWidget& cell, const char* keys) {
+        cell.setFocus(Qt::TabFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(&cell))
+            edit->selectAll(); // the user's selection: typing replaces the frequency
+        QTest::keyClicks(&cell, keys);
+        QTest::keyClick(&cell, Qt::Key_Tab);
+    }
+    ChannelRecord Record() { return ChannelRecord(session.image, 2); }
+    std::string Text(TextId id) { return ShippedTexts().GetText(id); }
+
+    Session session;
+    test::ScriptedMessenger messenger;
+    Notifier notifier{messenger, ShippedTexts()};
+    ChannelDetailRules rules{session, notifier, 2};
+    RadioImage before;
+    std::unique_ptr<ChannelDetailDialog> dialog;
+};
+
+TEST_F(ChannelDetailDialogTest, TypingAFrequencyProgramsTheChannelAndEnablesItsFields) {
+    Open();
+    EXPECT_EQ(dialog->windowTitle().toStdString(), Text(3002059) + " -" + Text(3013041) + "-");
+    EXPECT_FALSE(Child<FrequencyEdit>("tx").isEnabled());
+    EXPECT_FALSE(List("decode").isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>("beatShift").isEnabled());
+    Type(Child<FrequencyEdit>("rx"), "146.52");
+    EXPECT_EQ(Child<FrequencyEdit>("rx").text(), "146.52000");
+    EXPECT_EQ(dialog->focusWidget(), &Child<FrequencyEdit>("tx"));
+    EXPECT_TRUE(List("decode").isEnabled());
+    EXPECT_FALSE(List("encode").isEnabled()) << "no TX frequency yet";
+    EXPECT_FALSE(List("scramblerCode").isEnabled()) << "voice scrambler off";
+    Type(Child<FrequencyEdit>("tx"), "146.5");
+    EXPECT_TRUE(List("encode").isEnabled());
+    EXPECT_TRUE(messenger.Shown().empty());
+}
+
+TEST_F(ChannelDetailDialogTest, ListsAndBoxesStoreAtOnceAndFollowEachOther) {
+    ChannelGridEditor(session, notifier).CommitRxCell(2, "146.52", true);
+    Open();
+    Type(List("decode"), "d23");
+    EXPECT_EQ(Record().Tone(Direction::Rx).Text(), "D230N");
+    EXPECT_EQ(List("lockout").count(), 3) << "with the tone item";
+
+    QCheckBox& option = Child<QCheckBox>("optionSignalling");
+    QTest::mouseClick(&option, Qt::LeftButton, {}, QPoint(option.height() / 2, option.height() / 2));
+    EXPECT_TRUE(Record().OptionSignalling());
+    EXPECT_EQ(List("unmute").count(), 2);
+    EXPECT_EQ(List("lockout").count(), 4);
+
+    CellList& unmute = List("unmute");
+    unmute.setFocus();
+    QTest::keyClick(&unmute, Qt::Key_Down);
+    EXPECT_EQ(Record().UnmuteRule(), 1u);
+    EXPECT_EQ(unmute.currentText().toStdString(), Text(3013027));
+
+    QCheckBox& scrambler = Child<QCheckBox>("voiceScrambler");
+    QTest::mouseClick(&scrambler, Qt::LeftButton, {}, QPoint(scrambler.height() / 2, scrambler.height() / 2));
+    EXPECT_TRUE(List("scramblerCode").isEnabled());
+}
+
+TEST_F(ChannelDetailDialogTest, CancelRestoresAndOkClearsTheUnmuteRule) {
+    ChannelGridEditor(session, notifier).CommitRxCell(2, "146.52", true);
+    Record().SetUnmuteRule(2);
+    Record().SetBusyLockout(3);
+    Open();
+    Type(Child<FrequencyEdit>("rx"), "150");
+    Type(List("decode"), "100");
+    ASSERT_EQ(Record().Tone(Direction::Rx).Text(), "100.0");
+    ASSERT_EQ(ConstChannelRecord(session.image, 2).Step(Direction::Rx), StepCode::Step6k25) << "150 MHz";
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(session.image == before);
+
+    ChannelDetailRules again(session, notifier, 2);
+    again.Open();
+    ChannelDetailDialog okDialog(again, ShippedTexts(), nullptr);
+    okDialog.show();
+    okDialog.accept();
+    EXPECT_EQ(Record().UnmuteRule(), 0u);
+    EXPECT_EQ(Record().BusyLockout(), 1u) << "the correction at opening";
+}
+
+} // namespace
+} // namespace rpx::gui
