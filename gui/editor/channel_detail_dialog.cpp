@@ -173,8 +173,12 @@ void ChannelDetailDialog::Refresh() {
             list.clear();
             list.addItems(ToQtList(m_rules.ListItems(spec.list)));
         }
-        if (IsTone(spec.list))
+        if (IsTone(spec.list)) {
             list.ShowText(ToQt(m_rules.ListText(spec.list)));
+            // Selected for typing over only while the list has the focus.
+            if (!list.Contains(focusWidget()))
+                list.lineEdit()->deselect();
+        }
         else
             list.setCurrentIndex(m_rules.ListSelection(spec.list));
         list.setEnabled(m_rules.IsListEnabled(spec.list));

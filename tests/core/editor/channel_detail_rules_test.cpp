@@ -9,8 +9,6 @@
 namespace rpx {
 namespace {
 
-constexpr ToneCode kTone670 = ToneCode(0x029E);
-
 class ChannelDetailRulesTest : public ::testing::Test {
 protected:
     // Channel 6 (group 2, usable) programmed at 450.1/455.1 MHz.
@@ -22,15 +20,26 @@ protected:
         grid.CommitTxCell(kRow, "455.1", true);
     }
     ChannelRecord Record() { return ChannelRecord(m_session.image, kRow); }
-    // Stores the lockout, option signalling and RX tone, then opens the dialog.
-    ChannelDetailRules& OpenWith(unsigned lockout, bool option, bool tone) {
+    // Stores the lockout, option signalling and an RX tone of 67.0 Hz or none, then opens the dialog.
+    void OpenWith(unsigned lockout, bool option, bool tone) {
         Record().SetBusyLockout(lockout);
         Record().SetOptionSignalling(option);
-        Record().SetTone(Direction::Rx, tone ? kTone670 : ToneCode());
+        Record().SetTone(Direction::Rx, tone ? ToneCode::Ctcss(670) : ToneCode());
         m_rules.Open();
-        return m_rules;
     }
-    std::string Text(TextId id) { return test::ShippedTexts().GetText(id); }
+    // The list's items, the shown one in brackets.
+    std::string Items(DetailList list) {
+        std::string items;
+        const std::vector<std::string> all = m_rules.ListItems(list);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const bool shown = static_cast<int>(i) == m_rules.ListSelection(list);
+            items += (i ? " " : "") + (shown ? "[" + all[i] + "]" : all[i]);
+        }
+        return items;
+    }
+    uint8_t RecordByte(std::size_t offset) {
+        return m_session.image.Byte(layout::ChannelRecordOffset(kRow) + offset);
+    }
 
     static constexpr int kRow = 6;
     Session m_session;
@@ -40,63 +49,40 @@ protected:
 };
 
 TEST_F(ChannelDetailRulesTest, LockoutIsCorrectedAtOpeningAndListsFollowToneAndOption) {
-    struct Case {
-        unsigned stored;
-        bool option, tone;
-        unsigned opened; // stored once the dialog is open
-        std::vector<TextId> lockoutItems, unmuteItems;
-        int selection;
+    const std::tuple<unsigned, bool, bool, unsigned, const char*, const char*> cases[] = {
+        // stored lockout, option signalling, RX tone; lockout once opened, its list, the unmute list
+        {3, false, true, 1, "Off [Carrier] QT/DQT", "[QT/DQT]"},
+        {2, true, false, 1, "Off [Carrier] DTMF", "[Carrier] Carrier+DTMF"},
+        {2, false, true, 2, "Off Carrier [QT/DQT]", "[QT/DQT]"},
+        {3, true, false, 3, "Off Carrier [DTMF]", "[Carrier] Carrier+DTMF"},
+        {3, true, true, 3, "Off Carrier QT/DQT [DTMF]", "[QT/DQT] QT/DQT+DTMF"},
     };
-    const Case cases[] = {
-        {3, false, true, 1, {1001039, 3013029, 3013025}, {3013025}, 1},
-        {2, true, false, 1, {1001039, 3013029, 3013023}, {3013029, 3013031}, 1},
-        {2, false, true, 2, {1001039, 3013029, 3013025}, {3013025}, 2},
-        {3, true, false, 3, {1001039, 3013029, 3013023}, {3013029, 3013031}, 2},
-        {3, true, true, 3, {1001039, 3013029, 3013025, 3013023}, {3013025, 3013027}, 3},
-        {0, false, false, 0, {1001039, 3013029}, {3013029}, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.stored << c.option << c.tone);
-        ChannelDetailRules& rules = OpenWith(c.stored, c.option, c.tone);
-        EXPECT_EQ(Record().BusyLockout(), c.opened);
-        std::vector<std::string> lockout, unmute;
-        for (TextId id : c.lockoutItems)
-            lockout.push_back(Text(id));
-        for (TextId id : c.unmuteItems)
-            unmute.push_back(Text(id));
-        EXPECT_EQ(rules.ListItems(DetailList::Lockout), lockout);
-        EXPECT_EQ(rules.ListItems(DetailList::Unmute), unmute);
-        EXPECT_EQ(rules.ListSelection(DetailList::Lockout), c.selection);
-        EXPECT_EQ(rules.ListText(DetailList::Lockout), lockout[static_cast<std::size_t>(c.selection)]);
-        rules.Cancel();
+    for (const auto& [stored, option, tone, opened, lockout, unmute] : cases) {
+        OpenWith(stored, option, tone);
+        EXPECT_EQ(Record().BusyLockout(), opened) << lockout;
+        EXPECT_EQ(Items(DetailList::Lockout), lockout);
+        EXPECT_EQ(Items(DetailList::Unmute), unmute);
+        m_rules.Cancel();
     }
 }
 
 TEST_F(ChannelDetailRulesTest, ThirdLockoutItemWithoutToneStoresOptionSignalling) {
-    ChannelDetailRules& rules = OpenWith(2, true, true);
-    ASSERT_TRUE(rules.SelectItem(DetailList::Decode, 0)) << "decode off";
-    EXPECT_TRUE(Record().Tone(Direction::Rx).IsNone());
-    EXPECT_EQ(rules.ListItems(DetailList::Lockout).size(), 3u) << "no tone item";
-    EXPECT_EQ(rules.ListText(DetailList::Lockout), Text(3013029)) << "tone lockout without a tone";
-    ASSERT_TRUE(rules.SelectItem(DetailList::Lockout, 2));
+    OpenWith(2, true, true);
+    ASSERT_TRUE(m_rules.SelectItem(DetailList::Decode, 0)) << "decode off";
+    EXPECT_EQ(Items(DetailList::Lockout), "Off [Carrier] DTMF");
+    ASSERT_TRUE(m_rules.SelectItem(DetailList::Lockout, 2));
     EXPECT_EQ(Record().BusyLockout(), 3u);
-    EXPECT_FALSE(rules.SelectItem(DetailList::Lockout, 3));
 }
 
 TEST_F(ChannelDetailRulesTest, OptionSignallingDecidesUnmuteAndLockout) {
-    ChannelDetailRules& rules = OpenWith(0, true, false);
-    ASSERT_TRUE(rules.SelectItem(DetailList::Unmute, 1));
-    EXPECT_EQ(Record().UnmuteRule(), 1u);
-    EXPECT_EQ(rules.ListText(DetailList::Unmute), Text(3013031));
-    ASSERT_TRUE(rules.SelectItem(DetailList::Lockout, 2));
-    ASSERT_TRUE(rules.SetBox(DetailBox::OptionSignalling, false));
-    EXPECT_EQ(rules.ListText(DetailList::Unmute), Text(3013029));
-    EXPECT_EQ(rules.ListText(DetailList::Lockout), Text(3013029)) << "3 shown as carrier";
-    EXPECT_EQ(Record().BusyLockout(), 3u) << "while it stays stored";
-    EXPECT_EQ(Record().UnmuteRule(), 1u) << "until OK";
-    rules.Ok();
-    EXPECT_EQ(Record().UnmuteRule(), 0u);
-    EXPECT_EQ(m_session.image.Byte(layout::ChannelRecordOffset(kRow) + 0xC) & 0xF0, 0);
+    OpenWith(0, true, false);
+    ASSERT_TRUE(m_rules.SelectItem(DetailList::Unmute, 1));
+    ASSERT_TRUE(m_rules.SelectItem(DetailList::Lockout, 2));
+    ASSERT_TRUE(m_rules.SetBox(DetailBox::OptionSignalling, false));
+    EXPECT_EQ(Items(DetailList::Unmute) + ", " + Items(DetailList::Lockout), "[Carrier], Off [Carrier]");
+    EXPECT_EQ(RecordByte(0xC) & 0xFC, 0x1C) << "unmute 1 and lockout 3 stay stored until OK";
+    m_rules.Ok();
+    EXPECT_EQ(RecordByte(0xC) & 0xFC, 0x0C);
 
     // Ticking option signalling turns a tone lockout without a tone into the option lockout.
     ChannelDetailRules again(m_session, m_notifier, kRow);
@@ -104,30 +90,22 @@ TEST_F(ChannelDetailRulesTest, OptionSignallingDecidesUnmuteAndLockout) {
     Record().SetBusyLockout(2);
     again.SetBox(DetailBox::OptionSignalling, true);
     EXPECT_EQ(Record().BusyLockout(), 3u);
-    again.Cancel();
 }
 
 TEST_F(ChannelDetailRulesTest, ListItemsStoreTheirFields) {
-    struct Case {
-        DetailList list;
-        int item;
-        std::size_t byte;
-        uint8_t mask, value;
-    };
-    const Case cases[] = {
+    const std::tuple<DetailList, int, std::size_t, uint8_t, uint8_t> cases[] = {
+        // list, item; record byte, mask and the bits expected
         {DetailList::ScramblerCode, 15, 0xE, 0xF0, 0xF0}, {DetailList::ScramblerCode, 0, 0xE, 0xF0, 0x00},
         {DetailList::PttId, 3, 0xD, 0xC0, 0xC0},          {DetailList::PttId, 1, 0xD, 0xC0, 0x40},
         {DetailList::Bandwidth, 0, 0xC, 0x02, 0x00},      {DetailList::Encode, 40, 0xA, 0xFF, 0x13},
     };
-    ChannelDetailRules& rules = OpenWith(0, false, false);
-    rules.SetBox(DetailBox::VoiceScrambler, true);
-    for (const Case& c : cases) {
-        ASSERT_TRUE(rules.SelectItem(c.list, c.item)) << c.item;
-        EXPECT_EQ(m_session.image.Byte(layout::ChannelRecordOffset(kRow) + c.byte) & c.mask, c.value)
-            << c.item;
-        EXPECT_EQ(rules.ListSelection(c.list), c.item);
+    OpenWith(0, false, false);
+    m_rules.SetBox(DetailBox::VoiceScrambler, true);
+    for (const auto& [list, item, byte, mask, bits] : cases) {
+        ASSERT_TRUE(m_rules.SelectItem(list, item)) << item;
+        EXPECT_EQ(RecordByte(byte) & mask, bits) << item;
+        EXPECT_EQ(m_rules.ListSelection(list), item);
     }
-    EXPECT_EQ(rules.ListText(DetailList::Encode), "D023N");
 }
 
 TEST_F(ChannelDetailRulesTest, EnablingFollowsTheRecord) {
@@ -144,10 +122,10 @@ TEST_F(ChannelDetailRulesTest, EnablingFollowsTheRecord) {
                "|" + m_rules.ListText(DetailList::Encode);
     };
     m_rules.Open();
-    EXPECT_EQ(state(), "1111101 455.10000|" + Text(1001023) + "|" + Text(1001023));
+    EXPECT_EQ(state(), "1111101 455.10000|Off|Off");
     m_rules.SetBox(DetailBox::VoiceScrambler, true);
     m_rules.CommitFrequency(Direction::Tx, "", true);
-    EXPECT_EQ(state(), "1110111 |" + Text(1001023) + "|");
+    EXPECT_EQ(state(), "1110111 |Off|");
     EXPECT_FALSE(m_rules.SelectItem(DetailList::Encode, 1));
     m_rules.CommitFrequency(Direction::Rx, "", true);
     EXPECT_EQ(state(), "1000000 ||");
@@ -160,7 +138,6 @@ TEST_F(ChannelDetailRulesTest, CancelPutsEveryByteBack) {
     m_rules.Open();
     m_rules.CommitFrequency(Direction::Rx, "460.0125", true);
     m_rules.CommitTypedTone(Direction::Rx, "D754I");
-    m_rules.SetBox(DetailBox::BeatShift, true);
     m_rules.SetBox(DetailBox::OptionSignalling, true);
     m_rules.SelectItem(DetailList::Unmute, 1);
     m_rules.SelectItem(DetailList::PttId, 2);
@@ -173,21 +150,18 @@ TEST_F(ChannelDetailRulesTest, CancelPutsEveryByteBack) {
     EXPECT_TRUE(m_session.image == before);
 }
 
-TEST_F(ChannelDetailRulesTest, OkOnAnEmptiedChannelReleasesItsReferences) {
+TEST_F(ChannelDetailRulesTest, TitleAndReleasedReferencesOfAnEmptiedChannel) {
+    EXPECT_EQ(m_rules.Title(), "Channel Details -Group 2 Channel 2-");
+    m_session.image.SetByte(layout::kProgrammableKey2, 0);
+    EXPECT_EQ(m_rules.Title(), "Channel Details -Channel 2-") << "no group while group 2 is unused";
+
+    m_session.image.SetByte(layout::kProgrammableKey2, 11);
     m_session.image.SetByte(layout::kEmergencyChannel, kRow);
     m_rules.Open();
     m_rules.CommitFrequency(Direction::Rx, "", true);
     m_rules.Ok();
     EXPECT_EQ(m_session.image.Byte(layout::kEmergencyChannel), 0);
     EXPECT_EQ(m_messenger.ShownIds(), std::vector<TextId>{3003027});
-}
-
-TEST_F(ChannelDetailRulesTest, TitleNamesTheGroupOnlyWhenGroup2CanBeUsed) {
-    const std::string channel2 = Text(3002059) + " -" + Text(3013041) + "-";
-    EXPECT_EQ(m_rules.Title(), Text(3002059) + " -" + Text(1001077) + " " + Text(3013041) + "-");
-    m_session.image.SetByte(layout::kProgrammableKey2, 0);
-    EXPECT_EQ(m_rules.Title(), channel2);
-    EXPECT_EQ(ChannelDetailRules(m_session, m_notifier, 2).Title(), channel2);
 }
 
 } // namespace
