@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <string>
 #include <variant>
 
 #include "cli/commands.h"
@@ -80,6 +82,16 @@ std::string ItemList(const std::vector<std::string>& items) {
     return list + (items.size() > 8 ? ", ..." : "") + " or #0..#" + std::to_string(items.size() - 1);
 }
 
+// The edit a KEY=VALUE word names; std::nullopt when KEY is none of the dialog's fields.
+std::optional<Edit> ParseEdit(const std::string& word) {
+    const std::size_t equals = word.find('=');
+    for (const Key& key : kKeys)
+        if (equals != std::string::npos && word.compare(0, equals, key.name) == 0 &&
+            std::char_traits<char>::length(key.name) == equals)
+            return Edit{word, &key, word.substr(equals + 1)};
+    return std::nullopt;
+}
+
 // Makes one edit as the user makes it in the dialog; empty when done, else why the dialog refuses it.
 std::string Apply(ChannelDetailRules& rules, const Edit& edit) {
     const std::string refused = edit.text + ": ";
@@ -124,15 +136,11 @@ int RunChannel(const CliContext& context) {
     if (!ParseChannelRow(args[1], row))
         return context.UsageError("CH is a channel row from 1 to 8");
     std::vector<Edit> edits;
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::size_t equals = args[i].find('=');
-        const std::string name = args[i].substr(0, equals);
-        const auto key =
-            std::find_if(std::begin(kKeys), std::end(kKeys), [&](const Key& k) { return name == k.name; });
-        if (equals == std::string::npos || key == std::end(kKeys))
-            return context.UsageError("expected KEY=VALUE with KEY one of " + KeyNames() + ", not " +
-                                      args[i]);
-        edits.push_back({args[i], key, args[i].substr(equals + 1)});
+    for (auto word = args.begin() + 2; word != args.end(); ++word) {
+        const std::optional<Edit> edit = ParseEdit(*word);
+        if (!edit)
+            return context.UsageError("expected KEY=VALUE with KEY one of " + KeyNames() + ", not " + *word);
+        edits.push_back(*edit);
     }
     if (!context.Open(args[0]))
         return kExitFailed;

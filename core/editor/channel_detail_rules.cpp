@@ -175,18 +175,17 @@ std::string ChannelDetailRules::ListText(DetailList list) const {
 }
 
 bool ChannelDetailRules::IsBoxChecked(DetailBox box) const {
-    const ConstChannelRecord record = Record();
     switch (box) {
     case DetailBox::HighPower:
-        return record.HighPower();
+        return FlagValue(m_session.image, m_row, ChannelFlag::Power);
     case DetailBox::ScanAdd:
-        return record.ScanAdd();
+        return FlagValue(m_session.image, m_row, ChannelFlag::Scan);
     case DetailBox::OptionSignalling:
-        return record.OptionSignalling();
+        return FlagValue(m_session.image, m_row, ChannelFlag::Option);
     case DetailBox::BeatShift:
-        return record.BeatShift();
+        return Record().BeatShift();
     case DetailBox::VoiceScrambler:
-        return record.Scrambler();
+        return Record().Scrambler();
     }
     return false;
 }
@@ -246,7 +245,7 @@ bool ChannelDetailRules::SetBox(DetailBox box, bool checked) {
     case DetailBox::ScanAdd:
         return m_grid.SelectFlag(m_row, GridColumn::Scan, checked ? 1 : 0);
     case DetailBox::OptionSignalling:
-        record.SetOptionSignalling(checked);
+        m_grid.SelectFlag(m_row, GridColumn::Option, checked ? 1 : 0);
         // A tone lockout without a tone to lock on becomes the option-signalling lockout.
         if (checked && record.BusyLockout() == kLockoutTone && !HasRxTone())
             record.SetBusyLockout(kLockoutOption);
