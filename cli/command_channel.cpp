@@ -86,8 +86,7 @@ std::string ItemList(const std::vector<std::string>& items) {
 std::optional<Edit> ParseEdit(const std::string& word) {
     const std::size_t equals = word.find('=');
     for (const Key& key : kKeys)
-        if (equals != std::string::npos && word.compare(0, equals, key.name) == 0 &&
-            std::char_traits<char>::length(key.name) == equals)
+        if (equals != std::string::npos && word.substr(0, equals) == key.name)
             return Edit{word, &key, word.substr(equals + 1)};
     return std::nullopt;
 }
