@@ -26,6 +26,8 @@ const std::vector<Command> kCommands = {
      3, 3, {}, {}, false, RunRow},
     {"copy", "FILE FROM TO", "copy channel FROM onto channel TO",
      3, 3, {}, {}, false, RunCopy},
+    {"channel", "FILE CH [KEY=VALUE...]", "show or edit every field of channel row CH as its channel dialog does",
+     2, kAny, {}, {}, false, RunChannel},
     {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does",
      2, 2, {"freq"}, {}, false, RunModel},
     {"hex", "FILE [OFFSET [LENGTH]]", "print image bytes (OFFSET hexadecimal, LENGTH decimal)",

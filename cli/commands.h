@@ -31,6 +31,7 @@ int RunShow(const CliContext& context);
 int RunSet(const CliContext& context);
 int RunRow(const CliContext& context);
 int RunCopy(const CliContext& context);
+int RunChannel(const CliContext& context);
 int RunModel(const CliContext& context);
 int RunHex(const CliContext& context);
 int RunPoke(const CliContext& context);
