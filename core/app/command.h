@@ -32,6 +32,7 @@ enum class Command : int {
     BoardAlignment = 32814,
     RadioInfo = 32799,
     Port = 32786,
+    WireTrace = 32850, // Setup: trace the serial line to a file, for a report
     HelpTopics = 57667,
     About = 57664,
 };

@@ -1,6 +1,8 @@
 // The rows of every area's commands: menu text, accelerator and help page.
 #include "core/app/command_table.h"
 
+#include "core/text/startup_texts.h"
+
 namespace rpx {
 
 void AddFileCommands(CommandTable& table) {
@@ -40,6 +42,7 @@ void AddRadioCommands(CommandTable& table) {
 
 void AddSetupAndHelpCommands(CommandTable& table) {
     table.Add(Command::Port, 3002047, "", 1371);
+    table.Add(Command::WireTrace, txt::kWireTraceMenu, "", 1378);
     table.Add(Command::HelpTopics, 3002051, "", 0);
     table.Add(Command::About, 3002053, "", -1);
 }

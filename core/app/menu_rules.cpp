@@ -76,7 +76,7 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
         edit.push_back(Item(Command::ExtendedSettings));
 
     menus.dropDowns[kToolsMenu] = {Item(Command::RadioInfo)};
-    menus.dropDowns[kSetupMenu] = {Item(Command::Port)};
+    menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WireTrace)};
     menus.dropDowns[kHelpMenu] = {Item(Command::HelpTopics), kSeparator, Item(Command::About)};
     return menus;
 }

@@ -27,6 +27,11 @@ inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, 
 inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
+// The wire trace of the window
+inline constexpr TextId kWireTraceMenu = 3020601;
+inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file
+inline constexpr TextId kWireTraceTitle = 3020605;   // file dialog title
+inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

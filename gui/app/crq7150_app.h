@@ -48,6 +48,7 @@ public:
     Notifier& GetNotifier() { return m_notifier; }
     Document& GetDocument() { return m_document; }
     SerialPort& RadioPort() { return m_radioPort; }
+    RadioPortDevice& RadioDevice() { return m_radioDevice; }
     const QFont& FixedFont() const { return m_fixedFont; }
     const std::string& ProgramDirectory() const { return m_options.programDirectory; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include "core/link/radio_info.h"
 #include "core/radio/model_dialog_rules.h"
 #include "core/radio/model_variant.h"
+#include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/crq7150_app.h"
@@ -334,6 +336,28 @@ void CMainFrame::OnSetupPort() {
     PortDialogRules rules(m_app.RadioPort());
     PortDialog dialog(rules, m_app.Texts(), this);
     dialog.exec();
+}
+
+void CMainFrame::OnSetupWireTrace() {
+    RadioPortDevice& device = m_app.RadioDevice();
+    Notifier& notifier = m_app.GetNotifier();
+    if (const auto& current = device.TraceFile()) {
+        if (notifier.ShowFilled(txt::kWireTraceStop, current->string(), "", txt::kCaptionConfirm,
+                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes)
+            (void)device.SetTraceFile(std::nullopt);
+        return;
+    }
+    // An earlier trace of ours is appended to, and any other file is refused, so no overwrite question.
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, Tr(m_app.Texts(), txt::kWireTraceTitle),
+                                     ToQt(m_app.GetSession().dataDirectory), QString(), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = FromQt(chosen);
+    if (const Status traced = device.SetTraceFile(std::filesystem::path(path)); !traced)
+        notifier.ShowFilled(txt::kWireTraceRefused, path, traced.Message(), txt::kCaptionError, MessageButtons::Ok,
+                            MessageIcon::Stop);
 }
 
 void CMainFrame::OnHelpTopics() { ShowHelp(kHelpTopicsContext); }

@@ -77,6 +77,8 @@ private:
     void OnProgramMemory();
     void OnToolsRadioInfo();
     void OnSetupPort();
+    // Starts a trace of every byte on the serial line into a file the user picks, or stops it.
+    void OnSetupWireTrace();
     void OnHelpTopics();
     void OnAppAbout();
     // After the image changed from outside the grid: every cell, the grid state and trunking rows.

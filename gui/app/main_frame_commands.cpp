@@ -38,6 +38,7 @@ void CMainFrame::HandleRadioCommands() {
 
 void CMainFrame::HandleSetupAndHelpCommands() {
     Handle(Command::Port, &CMainFrame::OnSetupPort);
+    Handle(Command::WireTrace, &CMainFrame::OnSetupWireTrace);
     Handle(Command::HelpTopics, &CMainFrame::OnHelpTopics);
     Handle(Command::About, &CMainFrame::OnAppAbout);
 }

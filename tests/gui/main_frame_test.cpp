@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <memory>
 
 #include "core/app/menu_rules.h"
@@ -265,6 +267,31 @@ TEST_F(MainFrameTest, FilesThroughTheWindow) {
     Frame().OpenFile((dir / "wrong.dat").string());
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003017, 3003013}));
     EXPECT_EQ(TheSession().image, saved);
+    Stop();
+}
+
+// Setup > Trace Serial Line: a trace started elsewhere is recorded by the next read and stopped
+// when the user says so.
+TEST_F(MainFrameTest, TheWireTraceRecordsTheTalkUntilStopped) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(MenuTexts(kSetupMenu).back(), Text(3020601));
+    app->RadioPort().SetDevicePath(std::string(sim::kVirtualRadioPort));
+    const std::filesystem::path trace = dir / "line.txt";
+    ASSERT_TRUE(app->RadioDevice().SetTraceFile(trace));
+    messenger.Answer(MessageAnswer::Ok); // read?
+    Frame().Action(Command::Read)->trigger();
+    std::ifstream file(trace);
+    const std::string logged{std::istreambuf_iterator<char>(file), {}};
+    EXPECT_NE(logged.find("> 50 52 4F 47 52 41 4D"), std::string::npos) << "PROGRAM on the line";
+
+    messenger.Clear();
+    messenger.Answer(MessageAnswer::No);
+    Frame().Action(Command::WireTrace)->trigger();
+    EXPECT_EQ(app->RadioDevice().TraceFile(), trace);
+    messenger.Answer(MessageAnswer::Yes);
+    Frame().Action(Command::WireTrace)->trigger();
+    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3020603, 3020603}));
+    EXPECT_FALSE(app->RadioDevice().TraceFile());
     Stop();
 }
 
