@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/notifier.h"
+#include "core/app/result.h"
+#include "core/app/session.h"
+
+namespace rpx {
+
+// One field of a feature dialog as the dialog shows it: a short, stable, lower-case-hyphenated key
+// (e.g. "revert-channel") and the text the control shows.
+struct SettingField {
+    std::string key;
+    std::string text;
+    bool operator==(const SettingField&) const = default;
+};
+
+// What the command line, the printed record and the extended sheet need of a feature dialog's
+// rules class. Each dialog's own rules class (one per dialog, under core/features/) derives from it
+// and adds the typed operations its window calls; the rules themselves exist once, there.
+// A rules object is made when the dialog opens (it takes its ScopedImageEdit then) and lives until
+// the dialog closes.
+class FeatureRules {
+public:
+    virtual ~FeatureRules() = default;
+
+    // The dialog's name on the command line ("scan", "key", ...).
+    virtual std::string_view Name() const = 0;
+    // Every field, in the dialog's order, with the texts the dialog shows now.
+    virtual std::vector<SettingField> Fields() const = 0;
+    // Changes one field as a user typing or choosing value in its control would, with the same
+    // store, rounding, clamping and refusal rules (and the same messages through the Notifier). A
+    // Failure names why the value was refused; the image is then as before the call.
+    virtual Status Set(std::string_view key, std::string_view value) = 0;
+    // OK: the dialog's closing rules; false when the dialog would stay open (the reason has been
+    // shown). The edit is kept when it returns true.
+    virtual bool Ok() = 0;
+};
+
+// The rules of the feature dialog named name, opened on the session; nothing for an unknown name.
+std::unique_ptr<FeatureRules> OpenFeatureRules(std::string_view name, Session& session, Notifier& notifier);
+// The names OpenFeatureRules knows, in Edit-menu order.
+std::vector<std::string> FeatureRulesNames();
+
+} // namespace rpx
