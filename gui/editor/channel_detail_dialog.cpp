@@ -23,13 +23,13 @@ constexpr TextId kToneLabel = 3013025;
 constexpr TextId kDecode = 3010049;
 constexpr TextId kEncode = 3010047;
 
-struct ListSpec {
+struct ListControl {
     DetailList list;
     const char* name;
     TextId label;
 };
 // In the order the dialog shows them below the frequency cells.
-constexpr ListSpec kListSpecs[] = {
+constexpr ListControl kListControls[] = {
     {DetailList::Decode, "decode", 0},
     {DetailList::Encode, "encode", 0},
     {DetailList::Unmute, "unmute", 3013001},
@@ -39,12 +39,12 @@ constexpr ListSpec kListSpecs[] = {
     {DetailList::ScramblerCode, "scramblerCode", 3017057},
 };
 
-struct BoxSpec {
+struct BoxControl {
     DetailBox box;
     const char* name;
     TextId text;
 };
-constexpr BoxSpec kBoxSpecs[] = {
+constexpr BoxControl kBoxControls[] = {
     {DetailBox::HighPower, "highPower", 3013009},
     {DetailBox::ScanAdd, "scanAdd", 3013011},
     {DetailBox::OptionSignalling, "optionSignalling", 3013023},
@@ -92,37 +92,37 @@ ChannelDetailDialog::ChannelDetailDialog(ChannelDetailRules& rules, const Langua
     cells->addWidget(m_rx, 0, 1);
     cells->addWidget(new QLabel(Joined(texts, kTx, kFrequency), this), 1, 0);
     cells->addWidget(m_tx, 1, 1);
-    for (const ListSpec& spec : kListSpecs) {
-        const bool tone = IsTone(spec.list);
-        auto* list = new CellList(ToQtList(m_rules.ListItems(spec.list)),
+    for (const ListControl& control : kListControls) {
+        const bool tone = IsTone(control.list);
+        auto* list = new CellList(ToQtList(m_rules.ListItems(control.list)),
                                   tone ? CellList::Entry::ToneTyping : CellList::Entry::ChooseOnly, this);
-        list->setObjectName(QString::fromLatin1(spec.name));
-        m_lists[static_cast<std::size_t>(spec.list)] = list;
+        list->setObjectName(QString::fromLatin1(control.name));
+        m_lists[static_cast<std::size_t>(control.list)] = list;
         const QString label =
-            spec.label != 0 ? Tr(texts, spec.label)
-                            : Joined(texts, kToneLabel, spec.list == DetailList::Decode ? kDecode : kEncode);
+            control.label != 0 ? Tr(texts, control.label)
+                            : Joined(texts, kToneLabel, control.list == DetailList::Decode ? kDecode : kEncode);
         const int row = cells->rowCount();
         cells->addWidget(new QLabel(label, this), row, 0);
         cells->addWidget(list, row, 1);
-        connect(list, &QComboBox::activated, this, [this, which = spec.list](int item) {
+        connect(list, &QComboBox::activated, this, [this, which = control.list](int item) {
             m_rules.SelectItem(which, item);
             Refresh();
         });
         if (tone) {
             connect(list->lineEdit(), &QLineEdit::returnPressed, this,
-                    [this, which = spec.list] { CommitTypedTone(which); });
+                    [this, which = control.list] { CommitTypedTone(which); });
             // A list closed without a choice drops what was typed.
             connect(list, &CellList::dismissed, this, &ChannelDetailDialog::Refresh);
         }
     }
 
     auto* boxes = new QVBoxLayout;
-    for (const BoxSpec& spec : kBoxSpecs) {
-        auto* box = new QCheckBox(Tr(texts, spec.text), this);
-        box->setObjectName(QString::fromLatin1(spec.name));
-        m_boxes[static_cast<std::size_t>(spec.box)] = box;
+    for (const BoxControl& control : kBoxControls) {
+        auto* box = new QCheckBox(Tr(texts, control.text), this);
+        box->setObjectName(QString::fromLatin1(control.name));
+        m_boxes[static_cast<std::size_t>(control.box)] = box;
         boxes->addWidget(box);
-        connect(box, &QCheckBox::clicked, this, [this, which = spec.box](bool checked) {
+        connect(box, &QCheckBox::clicked, this, [this, which = control.box](bool checked) {
             m_rules.SetBox(which, checked);
             Refresh();
         });
@@ -166,27 +166,27 @@ void ChannelDetailDialog::Refresh() {
         edit->ShowCellText(ToQt(m_rules.FrequencyText(direction)), true);
         edit->setEnabled(m_rules.IsFrequencyEnabled(direction));
     }
-    for (const ListSpec& spec : kListSpecs) {
-        CellList& list = List(spec.list);
+    for (const ListControl& control : kListControls) {
+        CellList& list = List(control.list);
         const QSignalBlocker blocker(list);
-        if (HasChangingItems(spec.list)) {
+        if (HasChangingItems(control.list)) {
             list.clear();
-            list.addItems(ToQtList(m_rules.ListItems(spec.list)));
+            list.addItems(ToQtList(m_rules.ListItems(control.list)));
         }
-        if (IsTone(spec.list)) {
-            list.ShowText(ToQt(m_rules.ListText(spec.list)));
+        if (IsTone(control.list)) {
+            list.ShowText(ToQt(m_rules.ListText(control.list)));
             // Selected for typing over only while the list has the focus.
             if (!list.Contains(focusWidget()))
                 list.lineEdit()->deselect();
         }
         else
-            list.setCurrentIndex(m_rules.ListSelection(spec.list));
-        list.setEnabled(m_rules.IsListEnabled(spec.list));
+            list.setCurrentIndex(m_rules.ListSelection(control.list));
+        list.setEnabled(m_rules.IsListEnabled(control.list));
     }
-    for (const BoxSpec& spec : kBoxSpecs) {
-        QCheckBox& box = *m_boxes[static_cast<std::size_t>(spec.box)];
-        box.setChecked(m_rules.IsBoxChecked(spec.box));
-        box.setEnabled(m_rules.IsBoxEnabled(spec.box));
+    for (const BoxControl& control : kBoxControls) {
+        QCheckBox& box = *m_boxes[static_cast<std::size_t>(control.box)];
+        box.setChecked(m_rules.IsBoxChecked(control.box));
+        box.setEnabled(m_rules.IsBoxEnabled(control.box));
     }
 }
 
