@@ -19,10 +19,10 @@ namespace {
 constexpr int kUsageError = 2;
 
 bool Save(const std::string& path, const rpx::RadioImage& image) {
-    const std::string error = rpx::sim::SaveImageFile(path, image);
-    if (!error.empty())
-        std::cerr << "rpx41c-sim: cannot save " << path << ": " << error << '\n';
-    return error.empty();
+    const rpx::Status saved = rpx::sim::SaveImageFile(path, image);
+    if (!saved)
+        std::cerr << "rpx41c-sim: cannot save " << path << ": " << saved.Message() << '\n';
+    return saved.Ok();
 }
 
 } // namespace
@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!options->imagePath.empty()) {
-        std::optional<rpx::RadioImage> image = LoadImageFile(options->imagePath, error);
+        const rpx::Result<rpx::RadioImage> image = LoadImageFile(options->imagePath);
         if (!image) {
-            std::cerr << "rpx41c-sim: " << error << '\n';
+            std::cerr << "rpx41c-sim: " << image.Message() << '\n';
             return 1;
         }
         options->setup.image = *image;
