@@ -13,8 +13,8 @@ namespace rpx {
 // language file may lack any of them: the English of resources/lang/Rpx41c.lng, built into the
 // program, stands in.
 namespace txt {
-inline constexpr TextId kSaveFailed = 3020001; // %1 path, %2 reason
-inline constexpr TextId kOpenFailed = 3020003; // %1 path, %2 reason
+inline constexpr TextId kSaveFailed = 3020001;     // %1 path, %2 reason
+inline constexpr TextId kOpenFailed = 3020003;     // %1 path, %2 reason
 inline constexpr TextId kPortPermission = 3020005; // %1 device path, %2 reason
 
 // Files that are not data files, files in use
@@ -24,6 +24,11 @@ inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
 inline constexpr TextId kFileInUse = 3020107;         // %1 path
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
+
+// Row commands of the channel grid
+inline constexpr TextId kEncodeToneTitle = 3020501;
+inline constexpr TextId kGroupCopyTitle = 3020503;
+inline constexpr TextId kGroupCopyQuestion = 3020505; // %1 the row's group, %2 the other group
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

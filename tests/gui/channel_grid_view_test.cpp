@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -200,6 +201,36 @@ TEST_F(ChannelGridViewTest, TypedFrequencyIsCommittedOnceWhenTheCellIsLeft) {
     }
 }
 
+TEST_F(ChannelGridViewTest, ControlKeysNeverEditAFrequencyCellAndCtrlDDeletesTheRow) {
+    Open([](RadioImage& image) {
+        Program(image, 1, "146.0125");
+        Program(image, 2, "147");
+    });
+    QApplication::clipboard()->setText("9");
+    Click("rx", 1); // selects the whole text
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_X, Qt::ControlModifier},
+                                                              {Qt::Key_Delete, Qt::ShiftModifier},
+                                                              {Qt::Key_Home, {}},
+                                                              {Qt::Key_K, Qt::ControlModifier},
+                                                              {Qt::Key_V, Qt::ControlModifier},
+                                                              {Qt::Key_Insert, Qt::ShiftModifier},
+                                                              {Qt::Key_H, Qt::ControlModifier},
+                                                              {Qt::Key_End, {}},
+                                                              {Qt::Key_Z, Qt::ControlModifier},
+                                                              {Qt::Key_Backspace, Qt::ControlModifier}};
+    for (const auto& [key, modifiers] : keys)
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    EXPECT_EQ(Cell("rx", 1)->text(), "146.01250");
+    EXPECT_FALSE(Cell("rx", 1)->isModified());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(Cell("rx", 1)->text(), "147.00000");
+    EXPECT_EQ(Cell("rx", 2)->text(), "");
+    EXPECT_EQ(FocusName(), "rx1");
+    EXPECT_TRUE(m_messenger.ShownIds().empty());
+    EXPECT_EQ(Edits(), 1);
+}
+
 TEST_F(ChannelGridViewTest, FlagChoiceIsStoredAtOnceAndShownWhenTheListIsLeft) {
     struct Case {
         const char* cell;
@@ -211,7 +242,7 @@ TEST_F(ChannelGridViewTest, FlagChoiceIsStoredAtOnceAndShownWhenTheListIsLeft) {
     const Case cases[] = {{"power", ChannelFlag::Power, Qt::Key_Up, false, "wideNarrow1List"},
                           {"wideNarrow", ChannelFlag::WideNarrow, Qt::Key_Up, false, "scan1List"},
                           {"scan", ChannelFlag::Scan, Qt::Key_Up, false, "option1List"},
-                          {"option", ChannelFlag::Option, Qt::Key_Down, true, "rx2"}};
+                          {"option", ChannelFlag::Option, Qt::Key_Down, true, "details1"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
         Open(ProgramOne);
@@ -248,7 +279,7 @@ TEST_F(ChannelGridViewTest, TrunkingRowsShowTheTrunkingTextAndRefuseFrequencies)
     Type("150");
     Press(Qt::Key_Tab);
     EXPECT_EQ(Cell("rx", 2)->text(), Text(kTrunkedChannel));
-    EXPECT_EQ(FocusName(), "rx3"); // the reserved row's other cells are stepped over
+    EXPECT_EQ(FocusName(), "details2"); // the reserved row's other cells are stepped over
     EXPECT_TRUE(m_session.image == before);
     EXPECT_EQ(Edits(), 0);
 }

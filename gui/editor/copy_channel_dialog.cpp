@@ -1,0 +1,78 @@
+#include "gui/editor/copy_channel_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/text/text_ids.h"
+#include "gui/app/qt_text.h"
+
+namespace rpx::gui {
+
+namespace {
+
+constexpr TextId kTitle = 3002123;
+constexpr TextId kChannelLabel = 3018013;
+constexpr TextId kFromLabel = 3003053;
+constexpr TextId kGroupLabel = 1001073;
+constexpr TextId kToLabel = 3003063;
+
+QLineEdit* MakeShownField(int value, QWidget* parent) {
+    auto* field = new QLineEdit(QString::number(value), parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    return field;
+}
+
+} // namespace
+
+CopyChannelDialog::CopyChannelDialog(CopyChannelRules& rules, const LanguageTable& texts, QWidget* parent)
+    : QDialog(parent), m_rules(rules) {
+    setWindowTitle(Tr(texts, kTitle));
+    const CopyTarget source = rules.Source();
+    const CopyTarget target = rules.InitialTarget();
+    m_group = MakeTargetField(target.group, &CopyTarget::GroupOfField);
+    m_group->setObjectName(QStringLiteral("targetGroup"));
+    m_group->setEnabled(rules.IsGroupFieldEnabled());
+    m_channel = MakeTargetField(target.channel, &CopyTarget::ChannelOfField);
+    m_channel->setObjectName(QStringLiteral("targetChannel"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(Tr(texts, kGroupLabel), this), 0, 1);
+    grid->addWidget(new QLabel(Tr(texts, kChannelLabel), this), 0, 2);
+    grid->addWidget(new QLabel(Tr(texts, kFromLabel), this), 1, 0);
+    grid->addWidget(MakeShownField(source.group, this), 1, 1);
+    grid->addWidget(MakeShownField(source.channel, this), 1, 2);
+    grid->addWidget(new QLabel(Tr(texts, kToLabel), this), 2, 0);
+    grid->addWidget(m_group, 2, 1);
+    grid->addWidget(m_channel, 2, 2);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CopyChannelDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CopyChannelDialog::reject);
+    m_channel->setFocus();
+}
+
+QLineEdit* CopyChannelDialog::MakeTargetField(int value, int (*correct)(std::string_view)) {
+    auto* field = new QLineEdit(QString::number(value), this);
+    field->setMaxLength(1);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
+    connect(field, &QLineEdit::editingFinished, this,
+            [field, correct] { field->setText(QString::number(correct(FromQt(field->text())))); });
+    return field;
+}
+
+void CopyChannelDialog::accept() {
+    m_rules.Confirm(FromQt(m_group->text()), FromQt(m_channel->text()));
+    QDialog::accept();
+}
+
+} // namespace rpx::gui
