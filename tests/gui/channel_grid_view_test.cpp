@@ -260,28 +260,37 @@ TEST_F(ChannelGridViewTest, ControlKeysNeverEditAFrequencyCellAndCtrlDDeletesThe
         Program(image, 2, "147");
     });
     QApplication::clipboard()->setText("9");
-    Click("rx", 1); // selects the whole text
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_X, Qt::ControlModifier},
-                                                              {Qt::Key_Delete, Qt::ShiftModifier},
-                                                              {Qt::Key_Home, {}},
-                                                              {Qt::Key_K, Qt::ControlModifier},
-                                                              {Qt::Key_V, Qt::ControlModifier},
-                                                              {Qt::Key_Insert, Qt::ShiftModifier},
-                                                              {Qt::Key_H, Qt::ControlModifier},
-                                                              {Qt::Key_End, {}},
-                                                              {Qt::Key_Z, Qt::ControlModifier},
-                                                              {Qt::Key_Backspace, Qt::ControlModifier}};
+    Click("rx", 1);
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_End, {}},
+        {Qt::Key_Home, Qt::ShiftModifier}, // all selected
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Home, {}},
+        {Qt::Key_K, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_Insert, Qt::ShiftModifier},
+        {Qt::Key_H, Qt::ControlModifier},
+        {Qt::Key_End, {}},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_Backspace, Qt::ControlModifier}};
     for (const auto& [key, modifiers] : keys)
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        Press(key, modifiers);
     EXPECT_EQ(Cell("rx", 1)->text(), "146.01250");
     EXPECT_FALSE(Cell("rx", 1)->isModified());
+    Click("decode", 1);
+    Type("67");
+    for (const auto& [key, modifiers] : keys)
+        Press(key, modifiers);
+    EXPECT_EQ(OpenList()->currentText(), "67");
+    Click("rx", 1);
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::ControlModifier);
+    Press(Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(Cell("rx", 1)->text(), "147.00000");
     EXPECT_EQ(Cell("rx", 2)->text(), "");
     EXPECT_EQ(FocusName(), "rx1");
     EXPECT_TRUE(m_messenger.ShownIds().empty());
-    EXPECT_EQ(Edits(), 1);
+    EXPECT_EQ(Edits(), 2); // the tone, then the deletion
 }
 
 TEST_F(ChannelGridViewTest, TabAndShiftTabStepOverDisabledCellsAndShiftTabWrapsFromRx) {
