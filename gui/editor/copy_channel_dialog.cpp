@@ -19,8 +19,16 @@ constexpr TextId kFromLabel = 3003053;
 constexpr TextId kGroupLabel = 1001073;
 constexpr TextId kToLabel = 3003063;
 
-QLineEdit* MakeShownField(int value, QWidget* parent) {
+// Every field holds one digit.
+QLineEdit* MakeField(int value, QWidget* parent) {
     auto* field = new QLineEdit(QString::number(value), parent);
+    field->setMaxLength(1);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
+    return field;
+}
+
+QLineEdit* MakeShownField(int value, QWidget* parent) {
+    QLineEdit* field = MakeField(value, parent);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     return field;
@@ -62,9 +70,7 @@ CopyChannelDialog::CopyChannelDialog(CopyChannelRules& rules, const LanguageTabl
 }
 
 QLineEdit* CopyChannelDialog::MakeTargetField(int value, int (*correct)(std::string_view)) {
-    auto* field = new QLineEdit(QString::number(value), this);
-    field->setMaxLength(1);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 12);
+    QLineEdit* field = MakeField(value, this);
     connect(field, &QLineEdit::editingFinished, this,
             [field, correct] { field->setText(QString::number(correct(FromQt(field->text())))); });
     return field;
