@@ -1,13 +1,10 @@
 #include "gui/editor/copy_channel_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
-#include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
+#include "gui/editor/row_dialog_layout.h"
 
 namespace rpx::gui {
 
@@ -57,15 +54,7 @@ CopyChannelDialog::CopyChannelDialog(CopyChannelRules& rules, const LanguageTabl
     grid->addWidget(m_group, 2, 1);
     grid->addWidget(m_channel, 2, 2);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CopyChannelDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CopyChannelDialog::reject);
+    LayOutRowDialog(*this, grid, texts);
     m_channel->setFocus();
 }
 

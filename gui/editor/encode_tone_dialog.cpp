@@ -1,14 +1,11 @@
 #include "gui/editor/encode_tone_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/text/startup_texts.h"
-#include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
+#include "gui/editor/row_dialog_layout.h"
 
 namespace rpx::gui {
 
@@ -31,15 +28,7 @@ EncodeToneDialog::EncodeToneDialog(const QString& decodeTone, const QString& enc
     auto* form = new QFormLayout;
     form->addRow(Tr(texts, kDecodeLabel), decode);
     form->addRow(Tr(texts, kEncodeLabel), m_encode);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(buttons, &QDialogButtonBox::accepted, this, &EncodeToneDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EncodeToneDialog::reject);
+    LayOutRowDialog(*this, form, texts);
     m_encode->setFocus();
 }
 

@@ -1,13 +1,11 @@
 #include "gui/editor/group_copy_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/text/startup_texts.h"
-#include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
+#include "gui/editor/row_dialog_layout.h"
 
 namespace rpx::gui {
 
@@ -27,14 +25,10 @@ GroupCopyDialog::GroupCopyDialog(int fromGroup, const Notifier& notifier, QWidge
     question->setObjectName(QStringLiteral("question"));
     question->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole)->setDefault(true);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(question);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &GroupCopyDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &GroupCopyDialog::reject);
+    // Four channels are overwritten: Enter alone does not do it.
+    auto* fields = new QVBoxLayout;
+    fields->addWidget(question);
+    LayOutRowDialog(*this, fields, texts, RowDialogDefault::Cancel);
 }
 
 } // namespace rpx::gui

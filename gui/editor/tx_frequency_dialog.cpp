@@ -1,17 +1,14 @@
 #include "gui/editor/tx_frequency_dialog.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "core/editor/cell_key_filters.h"
-#include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
+#include "gui/editor/row_dialog_layout.h"
 
 namespace rpx::gui {
 
@@ -36,15 +33,7 @@ TxFrequencyDialog::TxFrequencyDialog(const QString& rxFrequency, const LanguageT
     auto* form = new QFormLayout;
     form->addRow(Tr(texts, kRxLabel), rx);
     form->addRow(Tr(texts, kTxLabel), m_frequency);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TxFrequencyDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TxFrequencyDialog::reject);
+    LayOutRowDialog(*this, form, texts);
 }
 
 void TxFrequencyDialog::OnTextEdited(const QString& text) {
