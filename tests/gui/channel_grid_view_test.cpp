@@ -369,10 +369,13 @@ TEST_F(ChannelGridViewTest, RowCommandsRunFromBothKeysOnTheFocusedRow) {
         const char* rows; // rows 1..4 afterwards
         const char* focus;
         int edits;
+        const char* typed = ""; // into TX 2 before the key
     };
     const Case cases[] = {
         {Qt::Key_D, Qt::ControlModifier, false, "146.10000 146.30000 - -", "tx2", 1},
         {Qt::Key_F10, Qt::ShiftModifier, false, "146.10000 146.30000 - -", "tx2", 1},
+        {Qt::Key_D, Qt::ControlModifier, false, "146.10000 146.30000 - -", "tx2", 1,
+         "300"}, // dropped, no warning
         {Qt::Key_I, Qt::ControlModifier, false, "146.10000 - 146.20000 146.30000", "rx2", 1},
         {Qt::Key_F9, Qt::ShiftModifier, false, "146.10000 - 146.20000 146.30000", "rx2", 1},
         {Qt::Key_I, Qt::ControlModifier, true, "146.10000 146.20000 146.30000 146.40000", "tx2",
@@ -388,8 +391,10 @@ TEST_F(ChannelGridViewTest, RowCommandsRunFromBothKeysOnTheFocusedRow) {
         });
         QApplication::clipboard()->setText("9");
         Click("tx", 2);
+        Type(c.typed);
         Press(c.key, c.modifiers);
         EXPECT_EQ(GroupOne(), c.rows);
+        EXPECT_TRUE(m_messenger.ShownIds().empty());
         EXPECT_EQ(Cell("tx", 2)->text(), c.rows[10] == '-' ? QString() : QString("147.00000"));
         EXPECT_EQ(FocusName(), c.focus);
         EXPECT_EQ(Edits(), c.edits);
