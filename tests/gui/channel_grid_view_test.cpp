@@ -391,6 +391,8 @@ TEST_F(ChannelGridViewTest, RowCommandsRunFromBothKeysOnTheFocusedRow) {
         });
         QApplication::clipboard()->setText("9");
         Click("tx", 2);
+        Press(Qt::Key_End);
+        Press(Qt::Key_Home, Qt::ShiftModifier);
         Type(c.typed);
         Press(c.key, c.modifiers);
         EXPECT_EQ(GroupOne(), c.rows);
