@@ -127,33 +127,15 @@ TEST_F(ChannelGridEditorTest, RowCommandsAreOfferedWhereTheyCanAct) {
     }
 }
 
-TEST_F(ChannelGridEditorTest, GroupCopyCarriesAllFourRecordsAndReleasesEmptiedReferences) {
-    Program(5, 8);
+TEST_F(ChannelGridEditorTest, CopyTargetStaysInGroupOneWhileGroupTwoCannotBeUsed) {
     Program(1, 2);
-    m_session.image.SetByte(layout::kEmergencyChannel, 7);
-    ASSERT_TRUE(m_editor.CopyGroup(2));
-    EXPECT_EQ(Rows(), "11 22 -F -F 11 22 -F -F ");
-    EXPECT_EQ(m_messenger.ShownIds(), std::vector<TextId>{kEmergencyReleased});
-    ASSERT_TRUE(m_editor.CopyGroup(6));
-    EXPECT_EQ(Rows(), "11 22 -F -F 11 22 -F -F ");
-}
-
-TEST_F(ChannelGridEditorTest, CopyDialogOffersTheLastTargetAndKeepsOneGroupModelsInGroupOne) {
-    Program(1, 2);
-    std::optional<CopyTarget> last;
-    CopyChannelRules first(m_editor, last, 2);
-    EXPECT_EQ(first.InitialTarget(), (CopyTarget{1, 2}));
-    EXPECT_TRUE(first.IsGroupFieldEnabled());
-    ASSERT_TRUE(first.Confirm("2", "9"));
-    EXPECT_EQ(Rows(), "11 22 -F -F -F -F -F 22 ");
-    EXPECT_EQ(CopyChannelRules(m_editor, last, 1).InitialTarget(), (CopyTarget{2, 4}));
-
-    m_session.image.SetByte(layout::kProgrammableKey2, 0); // group 2 can no longer be used
-    CopyChannelRules again(m_editor, last, 1);
-    EXPECT_FALSE(again.IsGroupFieldEnabled());
-    EXPECT_EQ(again.InitialTarget(), (CopyTarget{1, 4}));
-    ASSERT_TRUE(again.Confirm("2", "3"));
-    EXPECT_EQ(Rows(), "11 22 11 -F -F -F -F 22 ");
+    std::optional<CopyTarget> last = CopyTarget{2, 4};
+    m_session.image.SetByte(layout::kProgrammableKey2, 0);
+    CopyChannelRules rules(m_editor, last, 1);
+    EXPECT_FALSE(rules.IsGroupFieldEnabled());
+    EXPECT_EQ(rules.InitialTarget(), (CopyTarget{1, 4}));
+    ASSERT_TRUE(rules.Confirm("2", "3"));
+    EXPECT_EQ(Rows(), "11 22 11 -F -F -F -F -F ");
 
     m_session.image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
     m_session.image.SetByte(layout::kTrunkingGroups, 1);
