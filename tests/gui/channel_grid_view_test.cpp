@@ -265,27 +265,21 @@ TEST_F(ChannelGridViewTest, ControlKeysNeverEditAFrequencyCellAndCtrlDDeletesThe
     });
     QApplication::clipboard()->setText("9");
     Click("rx", 1);
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_End, {}},
-        {Qt::Key_Home, Qt::ShiftModifier}, // all selected
-        {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_Delete, Qt::ShiftModifier},
-        {Qt::Key_Home, {}},
-        {Qt::Key_K, Qt::ControlModifier},
-        {Qt::Key_V, Qt::ControlModifier},
-        {Qt::Key_Insert, Qt::ShiftModifier},
-        {Qt::Key_H, Qt::ControlModifier},
-        {Qt::Key_End, {}},
-        {Qt::Key_Z, Qt::ControlModifier},
-        {Qt::Key_Backspace, Qt::ControlModifier}};
-    for (const auto& [key, modifiers] : keys)
-        Press(key, modifiers);
+    // The whole text selected first, then cut, paste, delete to the end, backspace and undo.
+    const QKeyCombination keys[] = {Qt::Key_End,          Qt::SHIFT | Qt::Key_Home,
+                                    Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete,
+                                    Qt::Key_Home,         Qt::CTRL | Qt::Key_K,
+                                    Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
+                                    Qt::CTRL | Qt::Key_H, Qt::Key_End,
+                                    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Backspace};
+    for (QKeyCombination key : keys)
+        Press(key.key(), key.keyboardModifiers());
     EXPECT_EQ(Cell("rx", 1)->text(), "146.01250");
     EXPECT_FALSE(Cell("rx", 1)->isModified());
     Click("decode", 1);
     Type("67");
-    for (const auto& [key, modifiers] : keys)
-        Press(key, modifiers);
+    for (QKeyCombination key : keys)
+        Press(key.key(), key.keyboardModifiers());
     EXPECT_EQ(OpenList()->currentText(), "67");
     Click("rx", 1);
 
