@@ -47,6 +47,21 @@ std::optional<char> FilterToneKey(char key, std::string_view currentText) {
     }
 }
 
+std::string DropMisplacedPoints(std::string_view text) {
+    constexpr std::size_t kPointPosition = 3;
+    std::string kept;
+    bool point = false;
+    for (char c : text) {
+        if (c == '.') {
+            if (point || kept.size() != kPointPosition)
+                continue;
+            point = true;
+        }
+        kept += c;
+    }
+    return kept;
+}
+
 std::string TypeIntoFrequencyCell(std::string current, std::string_view keys) {
     for (char key : keys)
         if (FrequencyEditAccepts(key))

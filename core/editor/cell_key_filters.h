@@ -19,6 +19,10 @@ bool FrequencyEditAccepts(char key);
 // "." pass; 8 and 9 are swallowed once the text begins with "D". std::nullopt: the key is swallowed.
 std::optional<char> FilterToneKey(char key, std::string_view currentText);
 
+// The TX frequency dialog's field takes a "." only as its fourth character and only once: the text
+// with every other "." removed (the text itself when it has none to remove).
+std::string DropMisplacedPoints(std::string_view text);
+
 // The text after keys are typed one by one at the end of a cell, each through its filter and the cell's
 // character limit; backspace removes the last character, Tab leaves the text as it is.
 std::string TypeIntoFrequencyCell(std::string current, std::string_view keys);

@@ -180,7 +180,7 @@ bool ChannelGridEditor::SelectFlag(int row, GridColumn column, int item) {
 }
 
 bool ChannelGridEditor::DeleteChannel(int row) {
-    if (m_busy || !IsRowUsable(row) || IsReservedRow(row))
+    if (m_busy || !Offers(RowCommand::Delete, row))
         return false;
     BusyScope busy(m_busy);
     const int last = LastRowOfGroup(row);
@@ -193,12 +193,10 @@ bool ChannelGridEditor::DeleteChannel(int row) {
 }
 
 bool ChannelGridEditor::InsertChannel(int row) {
-    if (m_busy || !IsRowUsable(row) || IsReservedRow(row))
-        return false;
-    const int last = LastRowOfGroup(row);
-    if (row == last || ConstChannelRecord(m_session.image, last).IsProgrammed())
+    if (m_busy || !Offers(RowCommand::Insert, row))
         return false;
     BusyScope busy(m_busy);
+    const int last = LastRowOfGroup(row);
     for (int r = last - 1; r >= row; --r)
         CopyRecord(m_session.image, r, r + 1);
     ClearChannel(m_session.image, row);
@@ -207,15 +205,66 @@ bool ChannelGridEditor::InsertChannel(int row) {
     return true;
 }
 
+bool ChannelGridEditor::Offers(RowCommand command, int row) const {
+    if (!IsRowUsable(row))
+        return false;
+    if (command == RowCommand::Details)
+        return true;
+    if (IsReservedRow(row))
+        return false;
+    const RadioImage& image = m_session.image;
+    const ConstChannelRecord record(image, row);
+    switch (command) {
+    case RowCommand::Insert:
+        return row != LastRowOfGroup(row) && !ConstChannelRecord(image, LastRowOfGroup(row)).IsProgrammed();
+    case RowCommand::CopyChannel:
+    case RowCommand::TxFrequency:
+        return record.IsProgrammed();
+    case RowCommand::EncodeTone:
+        return record.IsProgrammed() && record.HasFrequency(Direction::Tx);
+    case RowCommand::GroupCopy: {
+        const int first = LastRowOfGroup(row) - kRowsPerGroup + 1;
+        bool programmed = false;
+        for (int r = first; r < first + kRowsPerGroup; ++r)
+            programmed = programmed || ConstChannelRecord(image, r).IsProgrammed();
+        return programmed && IsGroup2Enabled() && image.Byte(layout::kPortMode) != layout::kTrunkingPortMode;
+    }
+    default:
+        return true;
+    }
+}
+
+bool ChannelGridEditor::OpensTrunkingChannelDialog() const {
+    const RadioImage& image = m_session.image;
+    return image.Byte(layout::kPortMode) == layout::kTrunkingPortMode &&
+           image.Byte(layout::kTrunkingGroups) >= 1;
+}
+
 bool ChannelGridEditor::CanCopyFrom(int row) const {
-    return IsRowUsable(row) && !IsReservedRow(row) && ConstChannelRecord(m_session.image, row).IsProgrammed();
+    return Offers(RowCommand::CopyChannel, row);
 }
 
 bool ChannelGridEditor::CopyChannel(int from, int to) {
     if (m_busy || !CanCopyFrom(from) || !IsRowUsable(to) || IsReservedRow(to))
         return false;
+    BusyScope busy(m_busy);
     CopyRecord(m_session.image, from, to);
     RefreshTrunkingRows();
+    CheckChannelReferences(to);
+    return true;
+}
+
+bool ChannelGridEditor::CopyGroup(int row) {
+    if (m_busy || !Offers(RowCommand::GroupCopy, row))
+        return false;
+    BusyScope busy(m_busy);
+    const int from = LastRowOfGroup(row) - kRowsPerGroup + 1;
+    const int to = from == 1 ? kRowsPerGroup + 1 : 1;
+    for (int i = 0; i < kRowsPerGroup; ++i)
+        CopyRecord(m_session.image, from + i, to + i);
+    // Empty records copied over may have emptied a channel that a setting names.
+    for (int i = 0; i < kRowsPerGroup; ++i)
+        CheckChannelReferences(to + i);
     return true;
 }
 

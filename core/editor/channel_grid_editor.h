@@ -23,6 +23,9 @@ inline constexpr std::array<GridColumn, 8> kGridColumns = {
 // The flag a drop-down column edits; nothing for the frequency and tone columns.
 std::optional<ChannelFlag> FlagOfColumn(GridColumn column);
 
+// The commands a grid row offers from the keyboard; Details is the row's ">>" button.
+enum class RowCommand { Delete, Insert, CopyChannel, TxFrequency, EncodeTone, GroupCopy, Details };
+
 // What committing a frequency cell did.
 struct FrequencyCommit {
     bool stored = false; // the text was converted into the image (false: cell not editable or reserved row)
@@ -70,6 +73,16 @@ public:
     // A flag drop-down item chosen: item 1 sets the field, item 0 clears it.
     bool SelectFlag(int row, GridColumn column, int item);
 
+    // Whether the command can act on the row now; one that cannot does nothing, without a message.
+    // Every command needs a usable row, and all but Details one not kept for trunking. Delete: always.
+    // Insert: room in the group (see InsertChannel). CopyChannel: a programmed row. TxFrequency: an RX
+    // frequency. EncodeTone: RX and TX frequencies. GroupCopy: no trunking port mode, group 2 usable
+    // and a programmed channel in the row's group.
+    bool Offers(RowCommand command, int row) const;
+    // The ">>" button opens the trunking channel dialog instead of the channel detail dialog while the
+    // port is in trunking mode (0x258 = 3) with at least one trunking group (0x0DA).
+    bool OpensTrunkingChannelDialog() const;
+
     // Removes the row's channel; the channels below it in the group move up and the group's last row
     // becomes empty.
     bool DeleteChannel(int row);
@@ -80,6 +93,8 @@ public:
     bool CanCopyFrom(int row) const;
     // All 16 bytes of row from onto row to.
     bool CopyChannel(int from, int to);
+    // The four records of the row's group onto the other group, empty ones included.
+    bool CopyGroup(int row);
 
     // Trunking needs bit 6 of 0x3C6: without it a trunking port mode (0x258 = 3) is taken back to 0, the
     // session leaves trunking mode and 0x250..0x252 become 0xFF. Run after the image came from elsewhere.

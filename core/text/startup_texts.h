@@ -27,6 +27,11 @@ inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, 
 inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
+
+// Row commands of the channel grid
+inline constexpr TextId kEncodeToneTitle = 3020501;
+inline constexpr TextId kGroupCopyTitle = 3020503;
+inline constexpr TextId kGroupCopyQuestion = 3020505; // %1 the row's group, %2 the other group
 // The wire trace of the window
 inline constexpr TextId kWireTraceMenu = 3020601;
 inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file

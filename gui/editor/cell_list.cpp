@@ -59,7 +59,20 @@ void CellList::ReportDismissal() {
     m_chosen = false;
 }
 
+bool CellList::event(QEvent* event) {
+    // The edit field would claim its editing shortcuts ahead of the window's.
+    if (event->type() == QEvent::ShortcutOverride && isEditable())
+        return false;
+    return QComboBox::event(event);
+}
+
 void CellList::keyPressEvent(QKeyEvent* event) {
+    // Control keys and Shift+Delete (cut) would edit the typed text.
+    const bool shiftDelete = event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ShiftModifier);
+    if (isEditable() && (shiftDelete || (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))) {
+        event->ignore();
+        return;
+    }
     // The list holds the focus and hands typed keys on to its edit field.
     if (isEditable() && FilterToneKey(*event)) {
         event->accept();

@@ -7,7 +7,8 @@ namespace rpx::gui {
 
 // The in-place drop-down that covers a grid cell while the cell has the focus. A choice list offers
 // its items only; a tone list also takes a typed tone of at most five characters through the tone
-// key filter, without completion and without adding typed texts to the items.
+// key filter, without completion and without adding typed texts to the items; control keys never
+// edit the typed text (they are left to the grid's row commands and the window's accelerators).
 class CellList : public QComboBox {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ signals:
     void dismissed();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

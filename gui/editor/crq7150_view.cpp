@@ -17,6 +17,7 @@
 #include "gui/editor/grid_headings.h"
 #include "gui/editor/grid_navigation.h"
 #include "gui/editor/grid_row.h"
+#include "gui/editor/row_command_keys.h"
 
 namespace rpx::gui {
 
@@ -51,6 +52,7 @@ CRQ7150View::CRQ7150View(Session& session, Notifier& notifier, QWidget* parent)
         m_rows.push_back(std::make_unique<GridRow>(row, *layout, LayoutRowOf(row), *m_grid));
         for (int cell = 0; cell < kCellsPerRow; ++cell)
             Cell({row, cell})->installEventFilter(this);
+        connect(Row(row).Details(), &QPushButton::clicked, this, [this, row] { OpenDetails(row); });
     }
 
     auto* outer = new QVBoxLayout(this);
@@ -251,8 +253,7 @@ void CRQ7150View::ShowRow(int row) {
         RenderCell({row, cell});
         SetCellEnabled({row, cell}, m_editor.IsCellEnabled(row, ColumnOfCell(cell)));
     }
-    // The channel detail dialog does not exist yet.
-    SetCellEnabled({row, kDetailsCell}, false);
+    SetCellEnabled({row, kDetailsCell}, m_editor.Offers(RowCommand::Details, row));
 }
 
 void CRQ7150View::RenderCell(GridPosition at) {
@@ -454,6 +455,14 @@ void CRQ7150View::OnListDismissed() {
 
 bool CRQ7150View::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // The grid's own keys are not for the cells' editing shortcuts nor for the window's.
+        if ((m_list && watched == m_list) || PositionOf(watched))
+            if (GridKeyOf(static_cast<const QKeyEvent&>(*event)).kind != GridKey::Kind::Other) {
+                event->accept();
+                return true;
+            }
+        break;
     case QEvent::KeyPress:
         if (!m_busy && ((m_list && watched == m_list) || PositionOf(watched)))
             return OnKeyPress(static_cast<const QKeyEvent&>(*event));
@@ -480,6 +489,11 @@ bool CRQ7150View::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CRQ7150View::OnKeyPress(const QKeyEvent& event) {
+    const GridKey gridKey = GridKeyOf(event);
+    if (gridKey.kind == GridKey::Kind::Row)
+        RunRowCommand(gridKey.command);
+    if (gridKey.kind != GridKey::Kind::Other)
+        return true;
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -11,6 +11,7 @@
 #include "core/app/notifier.h"
 #include "core/app/session.h"
 #include "core/editor/channel_grid_editor.h"
+#include "core/editor/copy_target.h"
 #include "gui/editor/cell_list.h"
 #include "gui/editor/frequency_edit.h"
 #include "gui/editor/grid_cells.h"
@@ -61,6 +62,11 @@ public:
 signals:
     // The user changed the image through the grid. Not emitted by the refresh operations above.
     void imageEdited();
+    // A row's ">>" button or F10: the channel detail dialog of the row (1..8) is to open. The grid is
+    // refreshed from the image once the receiver returns.
+    void detailRequested(int row);
+    // The same while the port is in trunking mode with trunking groups: the trunking channel dialog's.
+    void trunkingChannelRequested(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,6 +104,16 @@ private:
     void OnListActivated(int index);
     void OnListDismissed();
 
+    // Row commands (crq7150_view_rows.cpp), on the row of the focused cell.
+    void RunRowCommand(RowCommand command);
+    void DropPendingEdit();
+    void CopyChannelRows(int row);
+    void EditTxFrequency(int row);
+    void EditEncodeTone(int row);
+    void CopyGroup(int row);
+    void OpenDetails(int row);
+    void ShowRowCommandResult(const RadioImage& before);
+
     bool OnKeyPress(const QKeyEvent& event);
     bool OnCellPress(GridPosition at, const QMouseEvent& event);
     bool AllowsContextMenu(GridPosition at) const;
@@ -121,6 +137,8 @@ private:
     // focus changes it causes are its own.
     bool m_busy = false;
     bool m_lastCommitWarned = false;
+    // The copy dialog's target of the last copy, offered again while the program runs.
+    std::optional<CopyTarget> m_lastCopyTarget;
 };
 
 } // namespace rpx::gui

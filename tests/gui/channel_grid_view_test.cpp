@@ -1,5 +1,9 @@
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -8,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -80,7 +85,7 @@ protected:
     }
     // The grid cell with the focus, or the cell whose drop-down has it.
     QString FocusName() const {
-        QWidget* focus = QApplication::focusWidget();
+        QWidget* focus = Focus();
         for (QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget())
             if (qobject_cast<CellList*>(widget))
                 return widget->objectName();
@@ -88,16 +93,69 @@ protected:
     }
 
     void Click(const char* name, int row) { QTest::mouseClick(Cell<QWidget>(name, row), Qt::LeftButton); }
-    void Type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
-    void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+    // The widget that has the focus, or gets it back once the window is active again: offscreen, a
+    // closed item list leaves no window active.
+    QWidget* Focus() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus : m_view->focusWidget();
+    }
+    void Type(const char* keys) { QTest::keyClicks(Focus(), keys); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(Focus(), key, modifiers);
+    }
     int Edits() const { return static_cast<int>(m_edited->count()); }
+    // The RX texts of rows 1..4, "-" for an empty one.
+    QString GroupOne() const {
+        QStringList texts;
+        for (int row = 1; row <= 4; ++row)
+            texts << (Cell("rx", row)->text().isEmpty() ? QString("-") : Cell("rx", row)->text());
+        return texts.join(' ');
+    }
+
+    // Each modal dialog that opens from now on goes to the next handler, which closes it.
+    using DialogHandler = std::function<void(QDialog&)>;
+    void OnDialogs(std::initializer_list<DialogHandler> handlers) {
+        m_dialogHandlers.assign(handlers);
+        m_dialogPoll = std::make_unique<QTimer>();
+        QObject::connect(m_dialogPoll.get(), &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || m_dialogHandlers.empty())
+                return;
+            const DialogHandler handler = m_dialogHandlers.front();
+            m_dialogHandlers.pop_front();
+            handler(*dialog);
+        });
+        m_dialogPoll->start(5);
+    }
+    std::size_t DialogsLeft() const { return m_dialogHandlers.size(); }
+    // The view active again after a dialog closed, as the window manager makes it.
+    void Reactivate() {
+        QApplication::setActiveWindow(m_view.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_view.get()));
+    }
 
     Session m_session;
     test::ScriptedMessenger m_messenger;
     Notifier m_notifier{m_messenger, test::ShippedTexts()};
     std::unique_ptr<CRQ7150View> m_view;
     std::unique_ptr<QSignalSpy> m_edited;
+    std::deque<DialogHandler> m_dialogHandlers;
+    std::unique_ptr<QTimer> m_dialogPoll;
 };
+
+// Types keys into a dialog's field, replacing its text.
+void Retype(QWidget* field, const char* keys) {
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, keys);
+}
+
+// The field loses the focus, whether or not its window is active.
+void Leave(QWidget* field) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &out);
+}
 
 TEST_F(ChannelGridViewTest, GroupTwoRowsFollowTheModelAndAKeyWithFunctionCode11) {
     struct Case {
@@ -149,8 +207,8 @@ TEST_F(ChannelGridViewTest, EncodeCellWaitsForATxFrequencyAndATypedToneIsStored)
     EXPECT_EQ(Cell("encode", 1)->text(), Text(kNoTone));
     ASSERT_EQ(FocusName(), "decode1List"); // TX is followed by the tones, not the next row
 
-    Type("d023n"); // replaces the selected text
-    Press(Qt::Key_Return);
+    Type("d023n");         // replaces the selected text
+    Press(Qt::Key_Return); // the list is not dropped: the typed tone is stored, the focus moves on
     EXPECT_EQ(Cell("decode", 1)->text(), "D023N");
     EXPECT_EQ(FocusName(), "encode1List");
     EXPECT_EQ(OpenList()->currentText(), Text(kNoTone));
@@ -200,6 +258,254 @@ TEST_F(ChannelGridViewTest, TypedFrequencyIsCommittedOnceWhenTheCellIsLeft) {
     }
 }
 
+TEST_F(ChannelGridViewTest, ControlKeysNeverEditAFrequencyCellAndCtrlDDeletesTheRow) {
+    Open([](RadioImage& image) {
+        Program(image, 1, "146.0125");
+        Program(image, 2, "147");
+    });
+    QApplication::clipboard()->setText("9");
+    Click("rx", 1);
+    // The whole text selected first, then cut, paste, delete to the end, backspace and undo.
+    const QKeyCombination keys[] = {Qt::Key_End,          Qt::SHIFT | Qt::Key_Home,
+                                    Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete,
+                                    Qt::Key_Home,         Qt::CTRL | Qt::Key_K,
+                                    Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
+                                    Qt::CTRL | Qt::Key_H, Qt::Key_End,
+                                    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Backspace};
+    for (QKeyCombination key : keys)
+        Press(key.key(), key.keyboardModifiers());
+    EXPECT_EQ(Cell("rx", 1)->text(), "146.01250");
+    EXPECT_FALSE(Cell("rx", 1)->isModified());
+    Click("decode", 1);
+    Type("67");
+    for (QKeyCombination key : keys)
+        Press(key.key(), key.keyboardModifiers());
+    EXPECT_EQ(OpenList()->currentText(), "67");
+    Click("rx", 1);
+
+    Press(Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(Cell("rx", 1)->text(), "147.00000");
+    EXPECT_EQ(Cell("rx", 2)->text(), "");
+    EXPECT_EQ(FocusName(), "rx1");
+    EXPECT_TRUE(m_messenger.ShownIds().empty());
+    EXPECT_EQ(Edits(), 2); // the tone, then the deletion
+}
+
+TEST_F(ChannelGridViewTest, TabAndShiftTabStepOverDisabledCellsAndShiftTabWrapsFromRx) {
+    struct Case {
+        const char* model;
+        bool group2; // a programmable key holds code 11
+        const char* from;
+        int row;
+        Qt::Key key;
+        const char* to;
+    };
+    const Case cases[] = {
+        {"MDL1A", false, "rx", 3, Qt::Key_Tab, "details3"},           // empty channel: TX disabled
+        {"MDL1A", false, "power", 2, Qt::Key_Backtab, "decode2List"}, // no TX: encode disabled
+        {"MDL1A", false, "tx", 1, Qt::Key_Backtab, "rx1"},
+        {"MDL1A", false, "rx", 2, Qt::Key_Backtab, "details1"},
+        {"MDL1A", false, "rx", 1, Qt::Key_Backtab, "details4"},
+        {"MDL1B", false, "rx", 1, Qt::Key_Backtab, "details4"}, // group 2 shown but disabled
+        {"MDL1B", true, "rx", 1, Qt::Key_Backtab, "details8"},
+        {"MDL1B", false, "details", 4, Qt::Key_Tab, "rx1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.model) + " " + c.from + std::to_string(c.row));
+        Open(
+            [&](RadioImage& image) {
+                ProgramOne(image);
+                Program(image, 2, "147");
+                if (c.group2)
+                    image.SetByte(layout::kProgrammableKey1, 11);
+            },
+            c.model);
+        Click(c.from, c.row);
+        Press(c.key);
+        EXPECT_EQ(FocusName(), c.to);
+    }
+}
+
+TEST_F(ChannelGridViewTest, DroppedToneListTakesEnterAndGivesTheStoredToneBackWhenClosedWithoutChoice) {
+    Open(ProgramOne);
+    Click("decode", 1);
+    CellList* list = OpenList();
+    ASSERT_NE(list, nullptr);
+    Type("10");
+    list->showPopup();
+    Press(Qt::Key_Escape); // closed without a choice
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->currentText(), Text(kNoTone));
+    EXPECT_EQ(Edits(), 0);
+
+    list->showPopup();
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return); // the key goes to the list: the item is chosen
+    QCoreApplication::processEvents();
+    Reactivate(); // offscreen, the closed item list leaves no window active
+    EXPECT_EQ(FormatTone(m_session.image, 1, Direction::Rx, test::ShippedTexts()), "67.0");
+    EXPECT_EQ(FocusName(), "decode1List");
+    EXPECT_FALSE(list->view()->isVisible());
+    EXPECT_EQ(Edits(), 1);
+}
+
+TEST_F(ChannelGridViewTest, RowCommandsRunFromBothKeysOnTheFocusedRow) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool fullGroup;
+        const char* rows; // rows 1..4 afterwards
+        const char* focus;
+        int edits;
+        const char* typed = ""; // into TX 2 before the key
+    };
+    const Case cases[] = {
+        {Qt::Key_D, Qt::ControlModifier, false, "146.10000 146.30000 - -", "tx2", 1},
+        {Qt::Key_F10, Qt::ShiftModifier, false, "146.10000 146.30000 - -", "tx2", 1},
+        {Qt::Key_D, Qt::ControlModifier, false, "146.10000 146.30000 - -", "tx2", 1,
+         "300"}, // dropped, no warning
+        {Qt::Key_I, Qt::ControlModifier, false, "146.10000 - 146.20000 146.30000", "rx2", 1},
+        {Qt::Key_F9, Qt::ShiftModifier, false, "146.10000 - 146.20000 146.30000", "rx2", 1},
+        {Qt::Key_I, Qt::ControlModifier, true, "146.10000 146.20000 146.30000 146.40000", "tx2",
+         0},                                                                                     // no room
+        {Qt::Key_Insert, Qt::ShiftModifier, false, "146.10000 146.20000 146.30000 -", "tx2", 0}, // swallowed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString() +
+                     (c.fullGroup ? " full" : ""));
+        Open([&](RadioImage& image) {
+            for (int row = 1; row <= (c.fullGroup ? 4 : 3); ++row)
+                Program(image, row, ("146." + std::to_string(row)).c_str(), "147");
+        });
+        QApplication::clipboard()->setText("9");
+        Click("tx", 2);
+        Press(Qt::Key_End);
+        Press(Qt::Key_Home, Qt::ShiftModifier);
+        Type(c.typed);
+        Press(c.key, c.modifiers);
+        EXPECT_EQ(GroupOne(), c.rows);
+        EXPECT_TRUE(m_messenger.ShownIds().empty());
+        EXPECT_EQ(Cell("tx", 2)->text(), c.rows[10] == '-' ? QString() : QString("147.00000"));
+        EXPECT_EQ(FocusName(), c.focus);
+        EXPECT_EQ(Edits(), c.edits);
+    }
+}
+
+TEST_F(ChannelGridViewTest, CopyDialogCorrectsItsFieldsAndComesBackUntilCancelled) {
+    Open(
+        [](RadioImage& image) {
+            ProgramOne(image);
+            image.SetByte(layout::kProgrammableKey2, 11);
+        },
+        "MDL1B");
+    const auto target = [](QDialog& dialog, const char* name) { return dialog.findChild<QLineEdit*>(name); };
+    OnDialogs({[&](QDialog& dialog) {
+                   EXPECT_EQ(target(dialog, "targetGroup")->text(), "1"); // the source the first time
+                   Retype(target(dialog, "targetGroup"), "7");
+                   Leave(target(dialog, "targetGroup"));
+                   EXPECT_EQ(target(dialog, "targetGroup")->text(), "2");
+                   Retype(target(dialog, "targetChannel"), "0");
+                   Leave(target(dialog, "targetChannel"));
+                   EXPECT_EQ(target(dialog, "targetChannel")->text(), "1");
+                   dialog.accept();
+               },
+               [&](QDialog& dialog) {
+                   EXPECT_EQ(target(dialog, "targetChannel")->text(), "1"); // the last target
+                   Retype(target(dialog, "targetChannel"), "9");
+                   dialog.accept();
+               },
+               [](QDialog& dialog) { dialog.reject(); },
+               [&](QDialog& dialog) {
+                   EXPECT_EQ(target(dialog, "targetGroup")->text(), "2");
+                   EXPECT_EQ(target(dialog, "targetChannel")->text(), "4");
+                   dialog.reject();
+               }});
+    Click("rx", 1);
+    Press(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(Cell("rx", 5)->text(), "146.52000");
+    EXPECT_EQ(Cell("rx", 8)->text(), "146.52000");
+    EXPECT_EQ(Cell("rx", 6)->text(), "");
+    Reactivate();
+    Press(Qt::Key_F3, Qt::ShiftModifier);
+    Reactivate();
+    EXPECT_EQ(DialogsLeft(), 0u);
+    EXPECT_EQ(FocusName(), "rx1");
+}
+
+TEST_F(ChannelGridViewTest, TxFrequencyAndEncodeToneDialogsStoreWhatTheyAreGiven) {
+    Open(ProgramOne);
+    OnDialogs({[](QDialog& dialog) {
+                   auto* field = dialog.findChild<QLineEdit*>("txFrequency");
+                   EXPECT_EQ(field->text(), "146.52000");
+                   Retype(field, "14.7.5"); // a "." only as the fourth character
+                   EXPECT_EQ(field->text(), "147.5");
+                   dialog.accept();
+               },
+               [](QDialog& dialog) {
+                   Retype(dialog.findChild<QComboBox*>("encodeTone"), "d023n");
+                   dialog.accept();
+               }});
+    Click("rx", 1);
+    Press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(Cell("tx", 1)->text(), "147.50000");
+    Reactivate();
+    Press(Qt::Key_F5, Qt::ShiftModifier);
+    Reactivate();
+    EXPECT_EQ(Cell("encode", 1)->text(), "D023N");
+    EXPECT_EQ(DialogsLeft(), 0u);
+}
+
+TEST_F(ChannelGridViewTest, ReferencesAreReleasedAfterCommitsAndRowCommands) {
+    Open(
+        [](RadioImage& image) {
+            for (int row = 1; row <= 3; ++row)
+                Program(image, row, "146.52", "146.52");
+            image.SetByte(layout::kEmergencyChannel, 1);
+            image.SetByte(layout::kDataChannel, 2);
+            image.SetByte(layout::kProgrammableKey2, 11);
+        },
+        "MDL1B");
+    Click("rx", 1);
+    Press(Qt::Key_End);
+    Press(Qt::Key_Home, Qt::ShiftModifier);
+    Press(Qt::Key_Backspace);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(m_messenger.ShownIds(), std::vector<TextId>{3003027});
+    EXPECT_EQ(m_session.image.Byte(layout::kEmergencyChannel), 0);
+
+    m_messenger.Clear();
+    Click("rx", 2);
+    Press(Qt::Key_D, Qt::ControlModifier); // row 3 moves up to 2, the group's last rows are empty
+    EXPECT_EQ(m_messenger.ShownIds(), std::vector<TextId>{});
+    m_session.image.SetByte(layout::kDataChannel, 3);
+    m_session.image.SetByte(layout::kEmergencyChannel, 7);
+    // The group copy empties channels 5, 7 and 8; the data channel was empty already.
+    OnDialogs({[](QDialog& dialog) { dialog.accept(); }});
+    Press(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(m_messenger.ShownIds(), (std::vector<TextId>{3003045, 3003027}));
+    EXPECT_EQ(Cell("rx", 6)->text(), "146.52000");
+    EXPECT_EQ(DialogsLeft(), 0u);
+}
+
+TEST_F(ChannelGridViewTest, DetailsButtonAndF10AskForTheRowsChannelDialog) {
+    Open([](RadioImage& image) {
+        ProgramOne(image);
+        image.SetByte(layout::kTrunkingGroups, 1);
+    });
+    QSignalSpy details(m_view.get(), &CRQ7150View::detailRequested);
+    QSignalSpy trunking(m_view.get(), &CRQ7150View::trunkingChannelRequested);
+    Click("rx", 3);
+    Press(Qt::Key_F10);
+    EXPECT_EQ(FocusName(), "details3");
+    Click("details", 1);
+    m_session.image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
+    Press(Qt::Key_F10);
+    ASSERT_EQ(details.count(), 2);
+    EXPECT_EQ(std::pair(details[0][0].toInt(), details[1][0].toInt()), std::pair(3, 1));
+    ASSERT_EQ(trunking.count(), 1);
+    EXPECT_EQ(trunking[0][0].toInt(), 1);
+}
+
 TEST_F(ChannelGridViewTest, FlagChoiceIsStoredAtOnceAndShownWhenTheListIsLeft) {
     struct Case {
         const char* cell;
@@ -211,7 +517,7 @@ TEST_F(ChannelGridViewTest, FlagChoiceIsStoredAtOnceAndShownWhenTheListIsLeft) {
     const Case cases[] = {{"power", ChannelFlag::Power, Qt::Key_Up, false, "wideNarrow1List"},
                           {"wideNarrow", ChannelFlag::WideNarrow, Qt::Key_Up, false, "scan1List"},
                           {"scan", ChannelFlag::Scan, Qt::Key_Up, false, "option1List"},
-                          {"option", ChannelFlag::Option, Qt::Key_Down, true, "rx2"}};
+                          {"option", ChannelFlag::Option, Qt::Key_Down, true, "details1"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cell);
         Open(ProgramOne);
@@ -248,7 +554,7 @@ TEST_F(ChannelGridViewTest, TrunkingRowsShowTheTrunkingTextAndRefuseFrequencies)
     Type("150");
     Press(Qt::Key_Tab);
     EXPECT_EQ(Cell("rx", 2)->text(), Text(kTrunkedChannel));
-    EXPECT_EQ(FocusName(), "rx3"); // the reserved row's other cells are stepped over
+    EXPECT_EQ(FocusName(), "details2"); // the reserved row's other cells are stepped over
     EXPECT_TRUE(m_session.image == before);
     EXPECT_EQ(Edits(), 0);
 }

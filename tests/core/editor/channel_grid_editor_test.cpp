@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/editor/channel_grid_editor.h"
+#include "core/editor/copy_target.h"
 #include "core/radio/image_layout.h"
 #include "core/text/text_ids.h"
 #include "tests/core/editor/editor_test_image.h"
@@ -83,6 +84,63 @@ TEST_F(ChannelGridEditorTest, RowCommandsMoveWholeRecordsWithinTheirGroup) {
     };
     EXPECT_TRUE(std::ranges::equal(record(1), record(7))) << "the last copy carries all sixteen bytes";
     EXPECT_TRUE(m_messenger.ShownIds().empty());
+}
+
+TEST_F(ChannelGridEditorTest, RowCommandsAreOfferedWhereTheyCanAct) {
+    using enum RowCommand;
+    struct Case {
+        const char* what;
+        std::function<void(RadioImage&)> prepare;
+        int row;
+        std::vector<RowCommand> offered;
+        bool trunkingDialog = false; // ">>" opens the trunking channel dialog
+    };
+    const auto noKey = [](RadioImage& image) { image.SetByte(layout::kProgrammableKey2, 0); };
+    const auto trunking = [](RadioImage& image) {
+        image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
+        image.SetByte(layout::kTrunkingGroups, 1);
+    };
+    const Case cases[] = {
+        {"TX programmed", {}, 1, {Delete, Insert, CopyChannel, TxFrequency, EncodeTone, GroupCopy, Details}},
+        {"RX only", {}, 2, {Delete, Insert, CopyChannel, TxFrequency, GroupCopy, Details}},
+        {"empty", {}, 3, {Delete, Insert, GroupCopy, Details}},
+        {"last row", {}, 4, {Delete, GroupCopy, Details}},
+        {"empty group", {}, 5, {Delete, Insert, Details}},
+        {"group 2 off", noKey, 1, {Delete, Insert, CopyChannel, TxFrequency, EncodeTone, Details}},
+        {"group 2 off", noKey, 5, {}},
+        {"reserved", trunking, 1, {Details}, true},
+        {"beside a reserved row", trunking, 2, {Delete, Insert, CopyChannel, TxFrequency, Details}, true},
+    };
+    for (const Case& c : cases) {
+        Use("MDL2B", 0x31);
+        ASSERT_TRUE(m_editor.CommitRxCell(1, "450.1", true).stored);
+        m_editor.CommitTxCell(1, "455", true);
+        m_editor.CommitRxCell(2, "450.2", true);
+        if (c.prepare)
+            c.prepare(m_session.image);
+        std::vector<RowCommand> offered;
+        for (RowCommand command : {Delete, Insert, CopyChannel, TxFrequency, EncodeTone, GroupCopy, Details})
+            if (m_editor.Offers(command, c.row))
+                offered.push_back(command);
+        EXPECT_EQ(offered, c.offered) << c.what << " row " << c.row;
+        EXPECT_EQ(m_editor.OpensTrunkingChannelDialog(), c.trunkingDialog) << c.what;
+    }
+}
+
+TEST_F(ChannelGridEditorTest, CopyTargetStaysInGroupOneWhileGroupTwoCannotBeUsed) {
+    Program(1, 2);
+    std::optional<CopyTarget> last = CopyTarget{2, 4};
+    m_session.image.SetByte(layout::kProgrammableKey2, 0);
+    CopyChannelRules rules(m_editor, last, 1);
+    EXPECT_FALSE(rules.IsGroupFieldEnabled());
+    EXPECT_EQ(rules.InitialTarget(), (CopyTarget{1, 4}));
+    ASSERT_TRUE(rules.Confirm("2", "3"));
+    EXPECT_EQ(Rows(), "11 22 11 -F -F -F -F -F ");
+
+    m_session.image.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
+    m_session.image.SetByte(layout::kTrunkingGroups, 1);
+    EXPECT_FALSE(CopyChannelRules(m_editor, last, 2).Confirm("1", "1")); // onto a reserved row
+    EXPECT_EQ(last, (CopyTarget{1, 3}));
 }
 
 TEST_F(ChannelGridEditorTest, ReferencesToEmptiedChannelsAreReleasedWithAMessage) {

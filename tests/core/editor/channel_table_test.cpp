@@ -72,6 +72,15 @@ TEST(CellKeyFilters, KeysAreFilteredAndLimited) {
         EXPECT_EQ(tone ? TypeIntoToneCell(before, keys) : TypeIntoFrequencyCell(before, keys), after) << keys;
 }
 
+TEST(CellKeyFilters, TxDialogKeepsOnePointAsTheFourthCharacter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"146.5", "146.5"}, {"14.6", "146"},     {".146", "146"},
+        {"146..", "146."},  {"14.6.5", "146.5"}, {"1465.", "1465"},
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(DropMisplacedPoints(typed), kept) << typed;
+}
+
 TEST(CopyTarget, FieldsAreCorrectedToExistingChannels) {
     const std::tuple<const char*, const char*, int> cases[] = {
         {"0", "0", 1}, {"x", "3", 3}, {"3", "9", 8},
