@@ -26,6 +26,7 @@
 #include "gui/app/help_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/splash_window.h"
+#include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
 #include "gui/link/memory_map_dialog.h"
 #include "gui/link/port_dialog.h"
@@ -67,6 +68,10 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
       m_transfer(m_link, app.GetSession(), app.GetNotifier()) {
     m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
     setCentralWidget(m_view);
+    // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.
+    connect(m_view, &CRQ7150View::detailRequested, this, [this](int row) {
+        RunChannelDetailDialog(m_app.GetSession(), m_app.GetNotifier(), row, this);
+    });
     HandleCommands();
     CreateActions();
     CreateToolBar();
