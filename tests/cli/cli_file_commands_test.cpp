@@ -13,9 +13,7 @@ namespace {
 using test::ReadFileBytes;
 using test::RunCli;
 
-std::string Text(TextId id) {
-    return test::ShippedTexts().GetText(id);
-}
+constexpr auto& Text = test::ShippedText;
 std::string Box(TextId caption, TextId text) {
     return Text(caption) + ": " + Text(text) + "\n";
 }

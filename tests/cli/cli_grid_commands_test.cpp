@@ -11,9 +11,7 @@ namespace {
 
 using test::RunCli;
 
-std::string Text(TextId id) {
-    return test::ShippedTexts().GetText(id);
-}
+constexpr auto& Text = test::ShippedText;
 
 // The words of line n (0 = heading) of the channel table that show prints.
 std::vector<std::string> ShowRow(const std::string& file, int n) {

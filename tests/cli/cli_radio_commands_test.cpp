@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "tests/cli/cli_runner.h"
@@ -18,9 +17,7 @@ namespace {
 
 using test::RunCli;
 
-std::string Text(TextId id) {
-    return test::ShippedTexts().GetText(id);
-}
+constexpr auto& Text = test::ShippedText;
 
 constexpr TextId kReadQuestion = 3003001;
 constexpr TextId kCommError = 3003005;
@@ -87,9 +84,7 @@ TEST_F(CliRadioCommands, AgainstTheVirtualRadio) {
     EXPECT_FALSE(std::filesystem::exists(File("missing")));
     EXPECT_FALSE(std::filesystem::exists(File("none.trace")));
     EXPECT_EQ(test::ReadFileBytes(copy).size(), 2064u);
-    std::ifstream log(trace);
-    const std::string logged{std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>()};
-    EXPECT_NE(logged.find("> 50 52 4F 47 52 41 4D"), std::string::npos) << "PROGRAM sent";
+    EXPECT_NE(test::ReadFileText(trace).find("> 50 52 4F 47 52 41 4D"), std::string::npos) << "PROGRAM sent";
     EXPECT_NE(RunCli({"radio-info", "--port", "virtual"}).out.find(Text(3019001) + ": "), std::string::npos);
 }
 

@@ -23,21 +23,19 @@
 
 namespace rpx::test {
 
-// Records the operation's windows; the password dialog is answered from a script (an empty
-// answer cancels it).
+// Answers the password dialog from a script (an empty answer cancels it) and notes the message it
+// showed; notes the wait windows; progress is not looked at here.
 class RecordingLinkUi : public LinkUi {
 public:
-    void ShowProgress(TextId title, int range) override {
-        progressTitle = title;
-        progressRange = range;
-        progressPosition = 0;
-    }
-    void SetProgress(int position) override { progressPosition = position; }
+    void ShowProgress(TextId, int) override {}
+    void SetProgress(int) override {}
     void CloseProgress() override {}
-    void ShowWaitWindow(TextId, TextId) override {}
-    void CloseWaitWindow() override {}
+    void ShowWaitWindow(TextId, TextId) override {
+        ++shown;
+        open = true;
+    }
+    void CloseWaitWindow() override { open = false; }
     bool RunDataPasswordDialog(DataPasswordDialog& dialog) override {
-        ++passwordDialogs;
         shownMessage = dialog.MessageLine1() + "|" + dialog.MessageLine2();
         while (!passwords.empty()) {
             const std::string typed = passwords.front();
@@ -50,12 +48,10 @@ public:
         return false;
     }
 
-    TextId progressTitle = 0;
-    int progressRange = 0;
-    int progressPosition = 0;
-    int passwordDialogs = 0;
     std::string shownMessage;
     std::deque<std::string> passwords;
+    int shown = 0;     // wait windows
+    bool open = false; // a wait window
 };
 
 // Keeps real time for the reply waits but only notes the settling sleeps, with the number of bytes

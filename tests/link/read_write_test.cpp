@@ -1,5 +1,6 @@
 #include "core/radio/image_defaults.h"
 #include "tests/link/link_fixture.h"
+#include "tests/sim/radio_bench.h"
 
 namespace rpx {
 namespace {
@@ -13,10 +14,8 @@ constexpr TextId kWriteDone = 3003051;
 constexpr TextId kShortMemoryQuestion = 3019111;
 constexpr TextId kModelCodeDiffers = 3003041;
 
-sim::Bytes Bytes(std::initializer_list<uint8_t> bytes) {
-    return bytes;
-}
-const sim::Bytes kProgram = {'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+using sim::Bytes;
+const Bytes kProgram = sim::test::Text("PROGRAM");
 
 class ReadWrite : public test::LinkFixture {};
 

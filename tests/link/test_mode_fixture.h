@@ -6,25 +6,9 @@
 
 #include "core/link/test_mode_session.h"
 #include "tests/link/link_fixture.h"
+#include "tests/sim/radio_bench.h"
 
 namespace rpx::test {
-
-// Records the test-mode wait window; test mode needs no other window.
-class WaitWindowUi : public LinkUi {
-public:
-    void ShowProgress(TextId, int) override {}
-    void SetProgress(int) override {}
-    void CloseProgress() override {}
-    void ShowWaitWindow(TextId, TextId) override {
-        ++shown;
-        open = true;
-    }
-    void CloseWaitWindow() override { open = false; }
-    bool RunDataPasswordDialog(DataPasswordDialog&) override { return false; }
-
-    int shown = 0;
-    bool open = false;
-};
 
 inline const TuningItem& ItemWithCode(uint8_t code) {
     const std::span<const TuningItem> items = TuningItems();
@@ -34,12 +18,7 @@ inline const TuningItem& ItemWithCode(uint8_t code) {
     return *found;
 }
 
-inline sim::Bytes Join(std::initializer_list<sim::Bytes> pieces) {
-    sim::Bytes joined;
-    for (const sim::Bytes& piece : pieces)
-        joined.insert(joined.end(), piece.begin(), piece.end());
-    return joined;
-}
+using sim::test::Join;
 
 // Program > Test against a simulated radio whose memory is the session's image.
 class TestModeFixture : public LinkFixture {
@@ -82,7 +61,7 @@ protected:
     }
 
     TestModeState state;
-    WaitWindowUi waitUi;
+    RecordingLinkUi waitUi; // test mode shows only its wait window
     int dialogRuns = 0;
 
 private:

@@ -25,5 +25,7 @@ private:
 };
 
 std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& path);
+// The whole file as text, empty when it cannot be read.
+std::string ReadFileText(const std::filesystem::path& path);
 
 } // namespace rpx::test

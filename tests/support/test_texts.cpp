@@ -18,6 +18,10 @@ const LanguageTable& ShippedTexts() {
     return *table;
 }
 
+std::string ShippedText(TextId id) {
+    return ShippedTexts().GetText(id);
+}
+
 const LanguageTable& NoTexts() {
     static const LanguageTable table;
     return table;

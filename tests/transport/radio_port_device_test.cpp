@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/link/serial_port.h"
 #include "sim/demo_image.h"
 #include "tests/support/temp_dir.h"
@@ -10,13 +7,6 @@
 
 namespace rpx::transport {
 namespace {
-
-std::string Contents(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 int Count(const std::string& text, const std::string& what) {
     int count = 0;
@@ -51,7 +41,7 @@ TEST(RadioPortDevice, TraceFileRules) {
     RadioPortDevice again;
     ASSERT_TRUE(again.SetTraceFile(trace));
     Talk(again);
-    const std::string logged = Contents(trace);
+    const std::string logged = test::ReadFileText(trace);
     EXPECT_EQ(logged.find("# RPX-41C wire trace\n"), 0u) << logged;
     EXPECT_EQ(Count(logged, "# RPX-41C wire trace"), 1) << logged;
     EXPECT_EQ(Count(logged, "# session "), 2) << logged;
@@ -59,7 +49,7 @@ TEST(RadioPortDevice, TraceFileRules) {
 
     ASSERT_TRUE(again.SetTraceFile(std::nullopt));
     Talk(again);
-    EXPECT_EQ(Contents(trace), logged);
+    EXPECT_EQ(test::ReadFileText(trace), logged);
 
     dir.Write("radio.dat", std::string("RZ7150 data"));
     const Status refused = device.SetTraceFile(dir / "radio.dat");
@@ -67,7 +57,7 @@ TEST(RadioPortDevice, TraceFileRules) {
     EXPECT_NE(refused.Message().find("radio.dat"), std::string::npos);
     EXPECT_FALSE(device.SetTraceFile(dir.Path()));
     Talk(device);
-    EXPECT_EQ(Contents(dir / "radio.dat"), "RZ7150 data");
+    EXPECT_EQ(test::ReadFileText(dir / "radio.dat"), "RZ7150 data");
 }
 
 // --port and the Port dialog take every name `ports` lists.

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/app/command_table.h"
+#include "tests/support/temp_dir.h"
 
 namespace rpx {
 namespace {
@@ -55,8 +55,7 @@ TEST(CommandTable, EveryHelpContextHasAPageListedInMenuOrder) {
                                             (std::to_string(row.helpContext) + ".html")))
             << row.helpContext;
     }
-    std::ifstream contents(std::string(kHelpFolder) + "/6.html");
-    const std::string page{std::istreambuf_iterator<char>(contents), {}};
+    const std::string page = test::ReadFileText(std::string(kHelpFolder) + "/6.html");
     const std::regex link("href='([0-9]+)\\.html'");
     std::vector<int> listed;
     for (auto it = std::sregex_iterator(page.begin(), page.end(), link); it != std::sregex_iterator(); ++it)

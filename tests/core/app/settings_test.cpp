@@ -36,7 +36,7 @@ TEST(Settings, MissingOrBadValuesTakeTheirDefaults) {
     }
 }
 
-TEST(Settings, RoundTripKeepsRawModelBytes) {
+TEST(Settings, RoundTripKeepsRawModelBytesUpToTheFirstZero) {
     RadioImage image;
     image.FillAll(0xFF);
     image.SetModelString("MDL2A");
@@ -53,24 +53,16 @@ TEST(Settings, RoundTripKeepsRawModelBytes) {
     EXPECT_EQ(back.comPort, 7);
     EXPECT_EQ(back.model, settings.model);
     EXPECT_EQ(back.dataDirectory, settings.dataDirectory);
+    image.Fill(RadioImage::kModelOptions, 2, 0x00);
+    EXPECT_EQ(ModelSettingFromImage(image), "MDL2A1") << "the setting stops at the first zero byte";
 }
 
-TEST(Settings, ModelSettingStopsAtTheFirstZeroByte) {
-    RadioImage image;
-    image.FillAll(0);
-    image.SetModelString("MDL2A");
-    image.SetRangeCode(0x31);
-    EXPECT_EQ(ModelSettingFromImage(image), "MDL2A1");
-}
-
-TEST(Settings, ExtendedModeNeedsTheExactPhrase) {
+// The phrase exactly, as two words of the command line.
+TEST(Settings, ExtendedModeNeedsTheExactPhraseInTheArguments) {
     EXPECT_TRUE(IsExtendedModePhrase("Service Facilities"));
     for (const char* other : {"service facilities", "Service Facilities ", " Service Facilities",
                               "\"Service Facilities\"", "Service  Facilities", "", "Service"})
         EXPECT_FALSE(IsExtendedModePhrase(other)) << other;
-}
-
-TEST(Settings, ExtendedModeFromTheArguments) {
     const struct {
         std::vector<std::string> arguments;
         bool extended;

@@ -36,21 +36,27 @@ TEST(LanguageTable, LoadsMarkedTextsBetweenCommentsFromBothGroups) {
     EXPECT_STREQ(table.GetText(3003001), " Read now? ");
 }
 
-TEST(LanguageTable, ResolvesEscapes) {
+// Escapes are resolved as the file is read; the mnemonic marks go only when asked for.
+TEST(LanguageTable, ResolvesEscapesAndStripsMnemonicsOnRequest) {
     const struct {
         const char* line;
         const char* text;
+        const char* stripped;
     } cases[] = {
-        {R"(Read\tdata\nfrom radio)", "Read\tdata\nfrom radio"},
-        {R"(one \\ two)", "one \\ two"},
-        {R"(odd \x escape)", "odd \\ escape"},
-        {R"(ends with \)", "ends with \\"},
+        {R"(Read\tdata\nfrom radio)", "Read\tdata\nfrom radio", "Read\tdata\nfrom radio"},
+        {R"(one \\ two)", "one \\ two", "one \\ two"},
+        {R"(odd \x escape)", "odd \\ escape", "odd \\ escape"},
+        {R"(ends with \)", "ends with \\", "ends with \\"},
+        {"&Scan", "&Scan", "Scan"},
+        {"A&&B", "A&&B", "AB"},
+        {"&File\\tCtrl+F", "&File\tCtrl+F", "File\tCtrl+F"},
     };
     for (const auto& c : cases) {
         LanguageTable table;
-        ASSERT_EQ(LoadIds(table, {1001001}, {{"Common.lng", std::string("^#001001001\n") + c.line + "\n"}}),
+        ASSERT_EQ(LoadIds(table, {3018017}, {{"Rpx41c.lng", std::string("^#003018017\n") + c.line + "\n"}}),
                   LoadResult::Ok);
-        EXPECT_STREQ(table.GetText(1001001), c.text) << c.line;
+        EXPECT_STREQ(table.GetText(3018017), c.text) << c.line;
+        EXPECT_STREQ(table.GetText(3018017, TextMode::WithoutMnemonics), c.stripped) << c.line;
     }
 }
 
@@ -118,19 +124,6 @@ TEST(LanguageTable, OptionalTextsKeepTheirFallbackWhenTheFileLacksThem) {
         for (TextId id : ids)
             texts += std::string(texts.empty() ? "" : "|") + table.GetText(id);
         EXPECT_EQ(texts, c.texts) << c.file;
-    }
-}
-
-TEST(LanguageTable, StripsMnemonicsInModeOne) {
-    const struct {
-        const char* line;
-        const char* stripped;
-    } cases[] = {{"&Scan", "Scan"}, {"A&&B", "AB"}, {"&File\\tCtrl+F", "File\tCtrl+F"}, {"none", "none"}};
-    for (const auto& c : cases) {
-        LanguageTable table;
-        ASSERT_EQ(LoadIds(table, {3018017}, {{"Rpx41c.lng", std::string("^#003018017\n") + c.line + "\n"}}),
-                  LoadResult::Ok);
-        EXPECT_STREQ(table.GetText(3018017, TextMode::WithoutMnemonics), c.stripped);
     }
 }
 

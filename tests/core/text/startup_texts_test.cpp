@@ -73,8 +73,7 @@ TEST(StartupTexts, EveryTextIdInTheSourcesIsLoaded) {
             const std::string ext = entry.path().extension().string();
             if (ext != ".cpp" && ext != ".h")
                 continue;
-            std::ifstream in(entry.path());
-            const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            const std::string source = test::ReadFileText(entry.path());
             for (std::sregex_iterator it(source.begin(), source.end(), literal), end; it != end; ++it) {
                 ++seen;
                 EXPECT_EQ(known.count(std::stoi((*it)[1])), 1u) << (*it)[1] << " in " << entry.path();
