@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "core/radio/file_lock.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_texts.h"
@@ -132,6 +133,20 @@ TEST_F(CliFileCommands, FailedSaveIsReported) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err.rfind(Text(1001019) + ": ", 0), 0u) << result.err;
     EXPECT_NE(result.err.find(target), std::string::npos) << result.err;
+}
+
+// While another program edits the file, a command waits, then refuses and leaves the file alone.
+TEST_F(CliFileCommands, AFileInUseIsRefusedUnchanged) {
+    ASSERT_EQ(RunCli({"new", File()}).exitCode, 0);
+    const std::string before = test::ReadFileText(File());
+    Result<FileLock> held = FileLock::Acquire(File());
+    ASSERT_TRUE(held);
+    const auto result = RunCli({"set", File(), "1", "rx=146.52"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find(File()), std::string::npos) << result.err;
+    EXPECT_EQ(test::ReadFileText(File()), before);
+    *held = FileLock();
+    EXPECT_EQ(RunCli({"set", File(), "1", "rx=146.52"}).exitCode, 0);
 }
 
 TEST_F(CliFileCommands, HexAndPokeWorkLikeTheMemoryMap) {
