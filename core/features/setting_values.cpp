@@ -50,4 +50,8 @@ Result<bool> BoxOf(std::string_view value, const Notifier& notifier) {
     return Failure{notifier.Filled(txt::kNotOnOrOff, value, kBoxRange)};
 }
 
+Failure UnknownKey(std::string_view key, const Notifier& notifier) {
+    return Failure{notifier.Filled(txt::kNotASetting, key, "")};
+}
+
 } // namespace rpx

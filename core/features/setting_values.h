@@ -24,4 +24,7 @@ inline std::string BoxText(bool ticked) {
 }
 inline constexpr const char* kBoxRange = "on, off";
 
+// Set() was given a key its dialog does not have.
+Failure UnknownKey(std::string_view key, const Notifier& notifier);
+
 } // namespace rpx
