@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/features/message_rules.h"
 #include "core/features/scan_rules.h"
 
 namespace rpx {
@@ -17,16 +18,21 @@ struct Entry {
     KeyLister keys;
 };
 
-template <class Rules> std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
+template <class Rules>
+std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules> Entry Row(std::string_view name) {
+template <class Rules>
+Entry Row(std::string_view name) {
     return {name, &Open<Rules>, &Rules::Keys};
 }
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
-const std::vector<Entry> kEntries = {};
+const std::vector<Entry> kEntries = {
+    Row<ScanRules>("scan"),
+    Row<MessageRules>("message"),
+};
 
 } // namespace
 

@@ -22,9 +22,9 @@ inline constexpr TextId kNotRegularFile = 3020101;    // reason: a FIFO, device 
 inline constexpr TextId kDataFileTooShort = 3020103;  // %1 path, %2 size in bytes
 inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
 inline constexpr TextId kFileInUse = 3020107;         // %1 path
-inline constexpr TextId kPartlyWritten = 3020201;     // a write that stopped after blocks went out
-inline constexpr TextId kModelCodes = 3020203;        // %1 the data's model code, %2 the radio's
-inline constexpr TextId kPortNoAccess = 3020205;      // %1 device path, %2 reason; not a group matter
+inline constexpr TextId kPartlyWritten = 3020201;  // a write that stopped after blocks went out
+inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, %2 the radio's
+inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 // The wire trace of the window
@@ -33,10 +33,11 @@ inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file
 inline constexpr TextId kWireTraceTitle = 3020605;   // file dialog title
 inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
 // Values of the feature dialogs given on the command line
-inline constexpr TextId kNotAChoice = 3020701;   // %1 value, %2 the choices
-inline constexpr TextId kNotOnOrOff = 3020703;   // %1 value, %2 the two forms
-inline constexpr TextId kNotASetting = 3020705;  // %1 key
-inline constexpr TextId kNotATimeText = 3020707; // %1 value: not what typing it into a time field gives
+inline constexpr TextId kNotAChoice = 3020701;         // %1 value, %2 the choices
+inline constexpr TextId kNotOnOrOff = 3020703;         // %1 value, %2 the two forms
+inline constexpr TextId kNotASetting = 3020705;        // %1 key
+inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typing it into a time field gives
+inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

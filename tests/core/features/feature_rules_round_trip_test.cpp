@@ -13,6 +13,7 @@ namespace {
 // Every feature dialog opened on each golden file and confirmed without a change keeps every byte,
 // and shows the fields that the command line lists as its keys.
 TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByteOfEveryGoldenFile) {
+    ASSERT_FALSE(FeatureRulesNames().empty());
     for (const std::string model : {"MDL1A", "MDL1B", "MDL2A", "MDL2B"}) {
         test::ScriptedMessenger messenger;
         Notifier notifier(messenger, test::ShippedTexts());
