@@ -56,10 +56,7 @@ ScanRules::ScanRules(Session& session, Notifier& notifier)
     : m_session(session), m_notifier(notifier), m_edit(session.image, session.snapshot) {}
 
 std::vector<SettingKey> ScanRules::Keys(const LanguageTable& texts) {
-    std::vector<std::string> choices;
-    for (TextId id : kRevertChoices)
-        choices.emplace_back(texts.GetText(id));
-    std::vector<SettingKey> keys = {{std::string(kRevertKey), "choice", ChoicesRange(choices)}};
+    std::vector<SettingKey> keys = {{std::string(kRevertKey), "choice", ChoicesRange(RevertItems(texts))}};
     for (const TimeKey& time : kTimeKeys)
         keys.push_back({std::string(time.key), "seconds",
                         "0.5..5.0, to the nearest 0.5 (a tie to the smaller); 0 is 3.0"});
@@ -106,10 +103,10 @@ bool ScanRules::Ok() {
     return true;
 }
 
-std::vector<std::string> ScanRules::RevertItems() const {
+std::vector<std::string> ScanRules::RevertItems(const LanguageTable& texts) {
     std::vector<std::string> items;
     for (TextId id : kRevertChoices)
-        items.push_back(m_notifier.Text(id));
+        items.emplace_back(texts.GetText(id));
     return items;
 }
 

@@ -39,7 +39,8 @@ public:
     bool Ok() override;
     static std::vector<SettingKey> Keys(const LanguageTable& texts);
 
-    std::vector<std::string> RevertItems() const;
+    std::vector<std::string> RevertItems() const { return RevertItems(m_notifier.Texts()); }
+    static std::vector<std::string> RevertItems(const LanguageTable& texts);
     int RevertSelection() const;
     void SelectRevert(int index);
 

@@ -21,13 +21,6 @@ constexpr TextId kDropoutDelayLabel = 3007009;
 constexpr TextId kDwellTimeLabel = 3007011;
 constexpr TextId kOffHookText = 3007013;
 
-QStringList ToQtList(const std::vector<std::string>& items) {
-    QStringList list;
-    for (const std::string& item : items)
-        list.push_back(ToQt(item));
-    return list;
-}
-
 } // namespace
 
 ScanDialog::ScanDialog(ScanRules& rules, const LanguageTable& texts, QWidget* parent)
