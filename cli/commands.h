@@ -32,6 +32,7 @@ int RunSet(const CliContext& context);
 int RunRow(const CliContext& context);
 int RunCopy(const CliContext& context);
 int RunChannel(const CliContext& context);
+int RunSettings(const CliContext& context);
 int RunModel(const CliContext& context);
 int RunHex(const CliContext& context);
 int RunPoke(const CliContext& context);

@@ -2,15 +2,20 @@
 
 #include <algorithm>
 
+#include "core/features/message_rules.h"
+#include "core/features/scan_rules.h"
+
 namespace rpx {
 
 namespace {
 
 using Opener = std::unique_ptr<FeatureRules> (*)(Session&, Notifier&);
+using KeyLister = std::vector<SettingKey> (*)(const LanguageTable&);
 
 struct Entry {
     std::string_view name;
     Opener open;
+    KeyLister keys;
 };
 
 template <class Rules>
@@ -18,8 +23,15 @@ std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-// One row per feature dialog, in Edit-menu order.
+template <class Rules>
+Entry Row(std::string_view name) {
+    return {name, &Open<Rules>, &Rules::Keys};
+}
+
+// One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
 const std::vector<Entry> kEntries = {
+    Row<ScanRules>("scan"),
+    Row<MessageRules>("message"),
 };
 
 } // namespace
@@ -34,6 +46,11 @@ std::vector<std::string> FeatureRulesNames() {
     for (const Entry& entry : kEntries)
         names.emplace_back(entry.name);
     return names;
+}
+
+std::vector<SettingKey> FeatureRulesKeys(std::string_view name, const LanguageTable& texts) {
+    const auto it = std::ranges::find(kEntries, name, &Entry::name);
+    return it == kEntries.end() ? std::vector<SettingKey>{} : it->keys(texts);
 }
 
 } // namespace rpx

@@ -37,6 +37,12 @@ inline constexpr TextId kWireTraceMenu = 3020601;
 inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file
 inline constexpr TextId kWireTraceTitle = 3020605;   // file dialog title
 inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
+// Values of the feature dialogs given on the command line
+inline constexpr TextId kNotAChoice = 3020701;         // %1 value, %2 the choices
+inline constexpr TextId kNotOnOrOff = 3020703;         // %1 value, %2 the two forms
+inline constexpr TextId kNotASetting = 3020705;        // %1 key
+inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typing it into a time field gives
+inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

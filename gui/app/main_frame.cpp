@@ -28,6 +28,8 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/message_dialog.h"
+#include "gui/features/scan_dialog.h"
 #include "gui/link/memory_map_dialog.h"
 #include "gui/link/port_dialog.h"
 #include "gui/link/radio_info_dialog.h"
@@ -299,6 +301,20 @@ void CMainFrame::OnModel() {
     ReloadView();
     UpdateMenusForModel();
     UpdateTitle();
+}
+
+void CMainFrame::OnScan() {
+    if (RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)) {
+        ReloadView();
+        UpdateTitle();
+    }
+}
+
+void CMainFrame::OnEmbeddedMessage() {
+    if (RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this)) {
+        ReloadView();
+        UpdateTitle();
+    }
 }
 
 void CMainFrame::OnProgramRead() {

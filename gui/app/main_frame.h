@@ -72,6 +72,8 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnModel();
+    void OnScan();
+    void OnEmbeddedMessage();
     void OnProgramRead();
     void OnProgramWrite();
     void OnProgramMemory();

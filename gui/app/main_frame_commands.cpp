@@ -27,6 +27,8 @@ void CMainFrame::HandleFileCommands() {
 
 void CMainFrame::HandleModelCommands() {
     Handle(Command::Model, &CMainFrame::OnModel);
+    Handle(Command::Scan, &CMainFrame::OnScan);
+    Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
 }
 
 void CMainFrame::HandleRadioCommands() {

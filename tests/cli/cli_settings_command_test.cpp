@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "tests/cli/cli_runner.h"
+#include "tests/support/temp_dir.h"
+
+namespace rpx {
+namespace {
+
+using test::RunCli;
+
+class CliSettingsCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunCli({"new", file, "--model", "MDL1B", "--code", "0x10"}).exitCode, 0);
+    }
+    std::string Bytes(const char* offset, const char* length) {
+        return RunCli({"hex", file, offset, length}).out;
+    }
+
+    test::TempDir dir;
+    std::string file = (dir / "radio.dat").string();
+};
+
+TEST_F(CliSettingsCommand, EditsInOrderAndPrintsAsTheDialogsShow) {
+    ASSERT_EQ(RunCli({"settings", file, "scan", "revert-channel=selected", "dropout-delay-time=2.2",
+                      "tx-dwell-time=0.1", "tx-dwell-time=9", "off-hook-scan=on"})
+                  .exitCode,
+              0);
+    EXPECT_EQ(Bytes("260", "4"), "0260: 00 04 0A 01\n");
+    ASSERT_EQ(RunCli({"settings", file, "message", "line-1=NORTH DEPOT", "line-2=A\tB"}).exitCode, 0);
+    EXPECT_EQ(Bytes("300", "13"), "0300: 4E 4F 52 54 48 20 44 45 50 4F 54 FF FF\n");
+    EXPECT_EQ(Bytes("320", "2"), "0320: FF FF\n");
+    EXPECT_EQ(RunCli({"settings", file, "scan"}).out,
+              "scan.revert-channel: Selected\nscan.dropout-delay-time: 2.0\nscan.tx-dwell-time: 5.0\n"
+              "scan.off-hook-scan: on\n");
+    const std::string all = RunCli({"settings", file}).out;
+    EXPECT_NE(all.find("scan.off-hook-scan: on\n"), std::string::npos);
+    EXPECT_NE(all.find("message.line-1: NORTH DEPOT\nmessage.line-2:\n"), std::string::npos);
+}
+
+TEST_F(CliSettingsCommand, RefusedValuesAndUsageErrorsSaveNothing) {
+    const std::string before = Bytes("260", "4");
+    const struct {
+        std::vector<std::string> words;
+        int exitCode;
+    } cases[] = {
+        {{"scan", "tx-dwell-time=1", "revert-channel=first"}, 1},
+        {{"scan", "dropout-delay-time=12.5"}, 1},
+        {{"scan", "off-hook-scan=yes"}, 1},
+        {{"scan", "dwell=1"}, 2},
+        {{"scan", "tx-dwell-time"}, 2},
+        {{"scanner"}, 2},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"settings", file};
+        args.insert(args.end(), c.words.begin(), c.words.end());
+        const auto result = RunCli(args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.words.back();
+        EXPECT_FALSE(result.err.empty()) << c.words.back();
+        EXPECT_EQ(Bytes("260", "4"), before) << c.words.back();
+    }
+    EXPECT_EQ(RunCli({"settings", file, "--keys"}).exitCode, 2);
+}
+
+TEST_F(CliSettingsCommand, KeysListEveryFieldThatPrintingShows) {
+    const std::string keys = RunCli({"settings", "--keys"}).out;
+    EXPECT_NE(keys.find("scan.revert-channel (choice): Selected, Last Called, #0..#1\n"), std::string::npos);
+    std::size_t printed = 0;
+    for (const char c : RunCli({"settings", file}).out)
+        printed += c == '\n';
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), '\n'), printed);
+}
+
+} // namespace
+} // namespace rpx

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/features/message_rules.h"
+#include "tests/support/scripted_messenger.h"
+#include "tests/support/test_texts.h"
+
+namespace rpx {
+namespace {
+
+constexpr std::size_t kLine2 = MessageRules::kFirstLine + MessageRules::kLineLength;
+
+class MessageRulesTest : public ::testing::Test {
+protected:
+    MessageRules& Open(std::string_view storedLine2) {
+        rules.reset();
+        session.image.Fill(MessageRules::kFirstLine, 64, 0xFF);
+        std::ranges::copy(storedLine2, session.image.Bytes().begin() + kLine2);
+        return rules.emplace(session, notifier);
+    }
+    std::string StoredLine2() const {
+        const auto bytes = session.image.Bytes().subspan(kLine2, MessageRules::kLineLength);
+        return {bytes.begin(), bytes.end()};
+    }
+
+    Session session;
+    test::ScriptedMessenger messenger;
+    Notifier notifier{messenger, test::ShippedTexts()};
+    std::optional<MessageRules> rules;
+};
+
+TEST_F(MessageRulesTest, LoadingShowsTheCharactersUpToTheFirstUnsetByte) {
+    const std::string full(32, 'X');
+    const struct {
+        std::string stored, shown;
+    } cases[] = {
+        {"", ""},
+        {"HELLO", "HELLO"},
+        {full, full},
+        {"AB\xff"
+         "CD",
+         "AB"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Open(c.stored).Line(1), c.shown) << c.stored;
+}
+
+TEST_F(MessageRulesTest, OkStoresTheLineThenUnsetBytesAndAControlCharacterEmptiesIt) {
+    const std::string full(32, 'M');
+    const std::string unset(32, '\xff');
+    const struct {
+        std::string typed, stored;
+    } cases[] = {
+        {"HI", "HI" + std::string(30, '\xff')},
+        {full, full},
+        {full + "N", full}, // the field holds 32 characters
+        {"", unset},
+        {"A\tB", unset},
+        {"\x1f", unset},
+    };
+    for (const auto& c : cases) {
+        Open("OLD").SetLine(1, c.typed);
+        EXPECT_EQ(StoredLine2(), "OLD" + std::string(29, '\xff')) << "written before OK: " << c.typed;
+        ASSERT_TRUE(rules->Ok());
+        rules.reset();
+        EXPECT_EQ(StoredLine2(), c.stored) << c.typed;
+    }
+}
+
+TEST_F(MessageRulesTest, SetRefusesALineLongerThanTheFieldAndAnUnknownKey) {
+    Open("OLD");
+    EXPECT_FALSE(rules->Set("line-2", std::string(33, 'A')).Ok());
+    EXPECT_FALSE(rules->Set("line-3", "A").Ok());
+    ASSERT_TRUE(rules->Set("line-2", std::string(32, 'A')).Ok());
+    EXPECT_EQ(rules->Fields().back(), (SettingField{"line-2", std::string(32, 'A')}));
+}
+
+} // namespace
+} // namespace rpx
