@@ -7,20 +7,24 @@ namespace rpx {
 namespace {
 
 using Opener = std::unique_ptr<FeatureRules> (*)(Session&, Notifier&);
+using KeyLister = std::vector<SettingKey> (*)();
 
 struct Entry {
     std::string_view name;
     Opener open;
+    KeyLister keys;
 };
 
-template <class Rules>
-std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
+template <class Rules> std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-// One row per feature dialog, in Edit-menu order.
-const std::vector<Entry> kEntries = {
-};
+template <class Rules> Entry Row(std::string_view name) {
+    return {name, &Open<Rules>, &Rules::Keys};
+}
+
+// One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
+const std::vector<Entry> kEntries = {};
 
 } // namespace
 
@@ -34,6 +38,11 @@ std::vector<std::string> FeatureRulesNames() {
     for (const Entry& entry : kEntries)
         names.emplace_back(entry.name);
     return names;
+}
+
+std::vector<SettingKey> FeatureRulesKeys(std::string_view name) {
+    const auto it = std::ranges::find(kEntries, name, &Entry::name);
+    return it == kEntries.end() ? std::vector<SettingKey>{} : it->keys();
 }
 
 } // namespace rpx

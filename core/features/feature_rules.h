@@ -19,11 +19,24 @@ struct SettingField {
     bool operator==(const SettingField&) const = default;
 };
 
+// One key Set() accepts, as `settings --keys` lists it without a file: the value form a user types
+// (e.g. "seconds", "channel", "text") and its range in words (e.g. "0.5..15.0 in 0.5 steps",
+// "1..16 or off", "up to 16 characters").
+struct SettingKey {
+    std::string key;
+    std::string form;
+    std::string range;
+    bool operator==(const SettingKey&) const = default;
+};
+
 // What the command line, the printed record and the extended sheet need of a feature dialog's
 // rules class. Each dialog's own rules class (one per dialog, under core/features/) derives from it
 // and adds the typed operations its window calls; the rules themselves exist once, there.
 // A rules object is made when the dialog opens (it takes its ScopedImageEdit then) and lives until
 // the dialog closes.
+// Each rules class also offers `static std::vector<SettingKey> Keys()`: every key its Set()
+// accepts, in the dialog's order (the same keys Fields() returns, for any model), needed before a
+// file is open. Registering a class in feature_rules.cpp requires it.
 class FeatureRules {
 public:
     virtual ~FeatureRules() = default;
@@ -45,5 +58,7 @@ public:
 std::unique_ptr<FeatureRules> OpenFeatureRules(std::string_view name, Session& session, Notifier& notifier);
 // The names OpenFeatureRules knows, in Edit-menu order.
 std::vector<std::string> FeatureRulesNames();
+// The keys of the feature dialog named name (see FeatureRules); empty for an unknown name.
+std::vector<SettingKey> FeatureRulesKeys(std::string_view name);
 
 } // namespace rpx
