@@ -15,16 +15,19 @@ struct Entry {
     KeyLister keys;
 };
 
-template <class Rules> std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
+template <class Rules>
+std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules> Entry Row(std::string_view name) {
+template <class Rules>
+Entry Row(std::string_view name) {
     return {name, &Open<Rules>, &Rules::Keys};
 }
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
-const std::vector<Entry> kEntries = {};
+const std::vector<Entry> kEntries = {
+};
 
 } // namespace
 
