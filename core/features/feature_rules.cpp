@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/features/key_assignment_rules.h"
+#include "core/features/orbicall_rules.h"
+
 namespace rpx {
 
 namespace {
@@ -15,18 +18,18 @@ struct Entry {
     KeyLister keys;
 };
 
-template <class Rules>
-std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
+template <class Rules> std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules>
-Entry Row(std::string_view name) {
+template <class Rules> Entry Row(std::string_view name) {
     return {name, &Open<Rules>, &Rules::Keys};
 }
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
 const std::vector<Entry> kEntries = {
+    Row<KeyAssignmentRules>("key"),
+    Row<OrbicallRules>("orbicall"),
 };
 
 } // namespace

@@ -32,6 +32,9 @@ inline constexpr TextId kWireTraceMenu = 3020601;
 inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file
 inline constexpr TextId kWireTraceTitle = 3020605;   // file dialog title
 inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
+// Feature settings typed on the command line
+inline constexpr TextId kNotAChoice = 3020751;  // %1 typed value, %2 the choices
+inline constexpr TextId kNotDigits = 3020753;   // %1 typed value, %2 most digits
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.
