@@ -18,11 +18,13 @@ struct Entry {
     KeyLister keys;
 };
 
-template <class Rules> std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
+template <class Rules>
+std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules> Entry Row(std::string_view name) {
+template <class Rules>
+Entry Row(std::string_view name) {
     return {name, &Open<Rules>, &Rules::Keys};
 }
 
