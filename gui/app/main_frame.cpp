@@ -27,6 +27,8 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/splash_window.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/key_assignment_dialog.h"
+#include "gui/features/orbicall_dialog.h"
 #include "gui/link/memory_map_dialog.h"
 #include "gui/link/port_dialog.h"
 #include "gui/link/radio_info_dialog.h"
@@ -294,6 +296,26 @@ void CMainFrame::OnModel() {
     ReloadView();
     UpdateMenusForModel();
     UpdateTitle();
+}
+
+void CMainFrame::AfterFeatureDialog(bool accepted) {
+    if (!accepted)
+        return;
+    ReloadView();
+    UpdateTitle();
+}
+
+void CMainFrame::OnKeyAssignment() {
+    KeyAssignmentRules rules(m_app.GetSession(), m_app.GetNotifier());
+    KeyAssignmentDialog dialog(rules, m_app.Texts(), this);
+    // A key set to the group function opens channel group 2 in the grid.
+    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
+}
+
+void CMainFrame::OnOrbicall() {
+    OrbicallRules rules(m_app.GetSession(), m_app.GetNotifier());
+    OrbicallDialog dialog(rules, m_app.Texts(), this);
+    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
 }
 
 void CMainFrame::OnProgramRead() {

@@ -72,6 +72,10 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnModel();
+    void OnKeyAssignment();
+    void OnOrbicall();
+    // After a feature dialog's OK: the grid and the title follow the image.
+    void AfterFeatureDialog(bool accepted);
     void OnProgramRead();
     void OnProgramWrite();
     void OnProgramMemory();

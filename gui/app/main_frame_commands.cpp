@@ -27,6 +27,8 @@ void CMainFrame::HandleFileCommands() {
 
 void CMainFrame::HandleModelCommands() {
     Handle(Command::Model, &CMainFrame::OnModel);
+    Handle(Command::Key, &CMainFrame::OnKeyAssignment);
+    Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
 }
 
 void CMainFrame::HandleRadioCommands() {
