@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -42,6 +43,7 @@ KeyAssignmentDialog::KeyAssignmentDialog(KeyAssignmentRules& rules, const Langua
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("key%1").arg(key + 1));
         field->setReadOnly(true);
+        field->setFocusPolicy(Qt::TabFocus); // clicks are sorted by button in eventFilter
         field->setContextMenuPolicy(Qt::NoContextMenu);
         field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 22);
         field->installEventFilter(this);
@@ -109,6 +111,12 @@ void KeyAssignmentDialog::CloseList() {
 }
 
 bool KeyAssignmentDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Only a left click opens a key's list; a right click opens neither it nor a menu.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
     if (event->type() == QEvent::FocusIn) {
         for (int key = 0; key < KeyAssignmentRules::kKeyCount; ++key)
             if (watched == m_fields[static_cast<std::size_t>(key)]) {

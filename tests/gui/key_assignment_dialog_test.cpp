@@ -44,6 +44,8 @@ protected:
 TEST_F(KeyAssignmentDialogTest, AFocusedKeyShowsItsListAndLeavingItStoresTheChoice) {
     Open(6, 0xFF);
     EXPECT_EQ(Field(1).text(), Text(1001023));
+    QTest::mouseClick(&Field(1), Qt::RightButton);
+    EXPECT_NE(rules->EditedKey(), 1) << "a right click is swallowed";
     Field(0).setFocus();
     ASSERT_TRUE(List().isVisible());
     EXPECT_FALSE(Field(0).isEnabled());
@@ -69,6 +71,8 @@ TEST_F(KeyAssignmentDialogTest, AFocusedKeyShowsItsListAndLeavingItStoresTheChoi
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_TRUE(List().isVisible());
     EXPECT_EQ(rules->EditedKey(), 1);
+    QTest::mouseClick(&Field(0), Qt::LeftButton);
+    EXPECT_EQ(rules->EditedKey(), 0);
 
     dialog->reject();
     rules.reset();
