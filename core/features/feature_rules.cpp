@@ -10,7 +10,7 @@ namespace rpx {
 namespace {
 
 using Opener = std::unique_ptr<FeatureRules> (*)(Session&, Notifier&);
-using KeyLister = std::vector<SettingKey> (*)();
+using KeyLister = std::vector<SettingKey> (*)(const LanguageTable&);
 
 struct Entry {
     std::string_view name;
@@ -48,9 +48,9 @@ std::vector<std::string> FeatureRulesNames() {
     return names;
 }
 
-std::vector<SettingKey> FeatureRulesKeys(std::string_view name) {
+std::vector<SettingKey> FeatureRulesKeys(std::string_view name, const LanguageTable& texts) {
     const auto it = std::ranges::find(kEntries, name, &Entry::name);
-    return it == kEntries.end() ? std::vector<SettingKey>{} : it->keys();
+    return it == kEntries.end() ? std::vector<SettingKey>{} : it->keys(texts);
 }
 
 } // namespace rpx

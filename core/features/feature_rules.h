@@ -8,6 +8,7 @@
 #include "core/app/notifier.h"
 #include "core/app/result.h"
 #include "core/app/session.h"
+#include "core/text/language_table.h"
 
 namespace rpx {
 
@@ -34,9 +35,10 @@ struct SettingKey {
 // and adds the typed operations its window calls; the rules themselves exist once, there.
 // A rules object is made when the dialog opens (it takes its ScopedImageEdit then) and lives until
 // the dialog closes.
-// Each rules class also offers `static std::vector<SettingKey> Keys()`: every key its Set()
-// accepts, in the dialog's order (the same keys Fields() returns, for any model), needed before a
-// file is open. Registering a class in feature_rules.cpp requires it.
+// Each rules class also offers `static std::vector<SettingKey> Keys(const LanguageTable& texts)`:
+// every key its Set() accepts, in the dialog's order (the same keys Fields() returns, for any
+// model), needed before a file is open. Registering a class in feature_rules.cpp requires it.
+// core/features/setting_values.h holds the value forms every dialog shares (lists, check boxes).
 class FeatureRules {
 public:
     virtual ~FeatureRules() = default;
@@ -59,6 +61,6 @@ std::unique_ptr<FeatureRules> OpenFeatureRules(std::string_view name, Session& s
 // The names OpenFeatureRules knows, in Edit-menu order.
 std::vector<std::string> FeatureRulesNames();
 // The keys of the feature dialog named name (see FeatureRules); empty for an unknown name.
-std::vector<SettingKey> FeatureRulesKeys(std::string_view name);
+std::vector<SettingKey> FeatureRulesKeys(std::string_view name, const LanguageTable& texts);
 
 } // namespace rpx

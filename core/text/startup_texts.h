@@ -32,9 +32,9 @@ inline constexpr TextId kWireTraceMenu = 3020601;
 inline constexpr TextId kWireTraceStop = 3020603;    // %1 trace file
 inline constexpr TextId kWireTraceTitle = 3020605;   // file dialog title
 inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
-// Feature settings typed on the command line
-inline constexpr TextId kNotAChoice = 3020751;  // %1 typed value, %2 the choices
-inline constexpr TextId kNotDigits = 3020753;   // %1 typed value, %2 most digits
+// Values of the feature dialogs given on the command line
+inline constexpr TextId kNotAChoice = 3020701; // %1 value, %2 the choices
+inline constexpr TextId kNotOnOrOff = 3020703; // %1 value, %2 the two forms
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.
