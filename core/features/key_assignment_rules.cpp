@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/features/choice_value.h"
+#include "core/features/setting_values.h"
 
 namespace rpx {
 
@@ -71,14 +71,16 @@ KeyAssignmentRules::ItemSet KeyAssignmentRules::Items() const {
 }
 
 std::vector<KeyAssignmentRules::Item> KeyAssignmentRules::ItemList() const {
+    return ItemsFor(Items(), m_session.image.IsExtendedVariant());
+}
+
+std::vector<KeyAssignmentRules::Item> KeyAssignmentRules::ItemsFor(ItemSet set, bool extended) {
     std::vector<Item> items = {{3006019, 4}, {3006013, 5}, {3006001, 6},
                                {3006003, 7}, {3006015, 8}, {3006017, 9}};
-    const ItemSet set = Items();
     if (set != ItemSet::Short)
         items.insert(items.end(), {{3006021, 16}, {3006023, 17}, {3006027, 21}});
     if (set == ItemSet::Long)
         items.push_back({3017055, Code::kScrambler});
-    const bool extended = m_session.image.IsExtendedVariant();
     if (extended)
         items.push_back({kGroupText, Code::kGroup});
     // The short list of a model without groups stores the group code for "no function"; the radio
@@ -147,7 +149,7 @@ Status KeyAssignmentRules::Set(std::string_view key, std::string_view value) {
     const auto name = std::ranges::find(kKeyNames, key);
     if (name == std::end(kKeyNames))
         return Failure{"no key " + std::string(key)};
-    const Result<int> item = ChoiceIndex(m_notifier, ItemTexts(), value);
+    const Result<int> item = ChoiceOf(ItemTexts(), value, m_notifier);
     if (!item)
         return Failure{item.Message()};
     BeginEdit(static_cast<int>(name - std::begin(kKeyNames)));
@@ -162,10 +164,14 @@ bool KeyAssignmentRules::Ok() {
     return true;
 }
 
-std::vector<SettingKey> KeyAssignmentRules::Keys() {
+std::vector<SettingKey> KeyAssignmentRules::Keys(const LanguageTable& texts) {
+    // The longest list; the model decides which of them its keys offer.
+    std::vector<std::string> functions;
+    for (const Item& item : ItemsFor(ItemSet::Long, true))
+        functions.emplace_back(texts.GetText(item.text));
     std::vector<SettingKey> keys;
     for (const char* name : kKeyNames)
-        keys.push_back({name, "function", "a function the key's list offers for the model"});
+        keys.push_back({name, "function", ChoicesRange(functions) + " (as the model offers)"});
     return keys;
 }
 

@@ -38,7 +38,7 @@ public:
     // Value: the text of one of the key's list items.
     Status Set(std::string_view key, std::string_view value) override;
     bool Ok() override;
-    static std::vector<SettingKey> Keys();
+    static std::vector<SettingKey> Keys(const LanguageTable& texts);
 
     // The text key 0 or 1 shows for its stored code.
     std::string KeyText(int key) const;
@@ -66,6 +66,7 @@ private:
         uint8_t code;
     };
     std::vector<Item> ItemList() const;
+    static std::vector<Item> ItemsFor(ItemSet set, bool extended);
     std::size_t KeyOffset(int key) const;
 
     Session& m_session;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/features/choice_value.h"
+#include "core/features/setting_values.h"
 #include "core/text/startup_texts.h"
 
 namespace rpx {
@@ -114,7 +114,7 @@ std::vector<SettingField> OrbicallRules::Fields() const {
 
 Status OrbicallRules::Set(std::string_view key, std::string_view value) {
     if (key == kBaudKey) {
-        const Result<int> item = ChoiceIndex(m_notifier, BaudItems(), value);
+        const Result<int> item = ChoiceOf(BaudItems(), value, m_notifier);
         if (!item)
             return Failure{item.Message()};
         SelectBaud(*item);
@@ -143,11 +143,11 @@ bool OrbicallRules::Ok() {
     return true;
 }
 
-std::vector<SettingKey> OrbicallRules::Keys() {
+std::vector<SettingKey> OrbicallRules::Keys(const LanguageTable&) {
     return {{kFleetKey, "number", "100..349, empty for none"},
             {kIdKey, "number", "1000..4999, empty for none (clears the fleet too)"},
             {kDelayKey, "milliseconds", "0..6000"},
-            {kBaudKey, "bit/s", "1200 or 2400"}};
+            {kBaudKey, "bit/s", ChoicesRange(BaudItems())}};
 }
 
 } // namespace rpx

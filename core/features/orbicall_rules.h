@@ -40,7 +40,7 @@ public:
     std::vector<SettingField> Fields() const override;
     Status Set(std::string_view key, std::string_view value) override;
     bool Ok() override;
-    static std::vector<SettingKey> Keys();
+    static std::vector<SettingKey> Keys(const LanguageTable& texts);
 
     // Empty when the image holds no fleet (or no ID).
     std::string FleetText() const;

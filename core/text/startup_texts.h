@@ -35,6 +35,7 @@ inline constexpr TextId kWireTraceRefused = 3020607; // %1 trace file, %2 reason
 // Values of the feature dialogs given on the command line
 inline constexpr TextId kNotAChoice = 3020701; // %1 value, %2 the choices
 inline constexpr TextId kNotOnOrOff = 3020703; // %1 value, %2 the two forms
+inline constexpr TextId kNotDigits = 3020751;  // %1 value, %2 most digits
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -10,22 +10,28 @@
 namespace rpx {
 namespace {
 
-// Every feature dialog opened on each golden file and closed with OK, untouched, keeps every byte.
-TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByte) {
+// Every feature dialog opened on each golden file and confirmed without a change keeps every byte,
+// and shows the fields that the command line lists as its keys.
+TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByteOfEveryGoldenFile) {
     for (const std::string model : {"MDL1A", "MDL1B", "MDL2A", "MDL2B"}) {
         test::ScriptedMessenger messenger;
         Notifier notifier(messenger, test::ShippedTexts());
         Session session;
-        Document document(session, notifier);
-        ASSERT_TRUE(document.FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat")) << model;
+        ASSERT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat"));
         const RadioImage golden = session.image;
         for (const std::string& name : FeatureRulesNames()) {
             auto rules = OpenFeatureRules(name, session, notifier);
-            ASSERT_TRUE(rules != nullptr) << name;
-            EXPECT_FALSE(rules->Fields().empty()) << name;
-            EXPECT_TRUE(rules->Ok()) << model << " " << name;
+            ASSERT_NE(rules, nullptr) << name;
+            std::vector<std::string> shown;
+            for (const SettingField& field : rules->Fields())
+                shown.push_back(field.key);
+            std::vector<std::string> listed;
+            for (const SettingKey& key : FeatureRulesKeys(name, notifier.Texts()))
+                listed.push_back(key.key);
+            EXPECT_EQ(shown, listed) << name;
+            EXPECT_TRUE(rules->Ok()) << model << ' ' << name;
             rules.reset();
-            EXPECT_EQ(session.image, golden) << model << " " << name;
+            EXPECT_EQ(session.image, golden) << model << ' ' << name;
         }
         EXPECT_TRUE(messenger.Shown().empty()) << model;
     }
