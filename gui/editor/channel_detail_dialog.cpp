@@ -56,13 +56,6 @@ QString Joined(const LanguageTable& texts, TextId first, TextId second) {
     return Tr(texts, first) + QLatin1Char(' ') + Tr(texts, second);
 }
 
-QStringList ToQtList(const std::vector<std::string>& items) {
-    QStringList list;
-    for (const std::string& item : items)
-        list.push_back(ToQt(item));
-    return list;
-}
-
 bool IsTone(DetailList list) {
     return list == DetailList::Decode || list == DetailList::Encode;
 }

@@ -20,13 +20,6 @@ namespace {
 
 constexpr TextId kTitle = 3002105;
 
-QStringList ToQtList(const std::vector<std::string>& items) {
-    QStringList list;
-    for (const std::string& item : items)
-        list.push_back(ToQt(item));
-    return list;
-}
-
 } // namespace
 
 KeyAssignmentDialog::KeyAssignmentDialog(KeyAssignmentRules& rules, const LanguageTable& texts,
