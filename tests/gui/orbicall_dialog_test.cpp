@@ -64,6 +64,10 @@ TEST_F(OrbicallDialogTest, LeavingAFieldStoresItAndRedrawsTheLinkedOne) {
     for (int click = 0; click < 2; ++click)
         delay.stepBy(-1);
     EXPECT_EQ(delay.text(), "5999") << "down from 0 wraps to the top";
+    QTest::keyClick(&delay, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&delay, "70x001");
+    QTest::keyClick(&delay, Qt::Key_Tab);
+    EXPECT_EQ(delay.text(), "400") << "above 6000, once left";
     auto& baud = Child<QComboBox>("baud");
     baud.setFocus();
     QTest::keyClick(&baud, Qt::Key_Down);
