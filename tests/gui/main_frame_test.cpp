@@ -1,10 +1,10 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QComboBox>
-#include <QDialog>
 #include <QTest>
 #include <QTimer>
 
