@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/features/key_assignment_rules.h"
 #include "core/features/message_rules.h"
+#include "core/features/orbicall_rules.h"
 #include "core/features/scan_rules.h"
 
 namespace rpx {
@@ -30,7 +32,9 @@ Entry Row(std::string_view name) {
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
 const std::vector<Entry> kEntries = {
+    Row<KeyAssignmentRules>("key"),
     Row<ScanRules>("scan"),
+    Row<OrbicallRules>("orbicall"),
     Row<MessageRules>("message"),
 };
 

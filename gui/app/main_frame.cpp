@@ -28,7 +28,9 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
+#include "gui/features/orbicall_dialog.h"
 #include "gui/features/scan_dialog.h"
 #include "gui/link/memory_map_dialog.h"
 #include "gui/link/port_dialog.h"
@@ -303,18 +305,30 @@ void CMainFrame::OnModel() {
     UpdateTitle();
 }
 
-void CMainFrame::OnScan() {
-    if (RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)) {
-        ReloadView();
-        UpdateTitle();
-    }
+void CMainFrame::AfterFeatureDialog(bool accepted) {
+    if (!accepted)
+        return;
+    ReloadView();
+    UpdateTitle();
+}
+
+void CMainFrame::OnKeyAssignment() {
+    KeyAssignmentRules rules(m_app.GetSession(), m_app.GetNotifier());
+    KeyAssignmentDialog dialog(rules, m_app.Texts(), this);
+    // A key set to the group function opens channel group 2 in the grid.
+    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
+}
+
+void CMainFrame::OnScan() { AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)); }
+
+void CMainFrame::OnOrbicall() {
+    OrbicallRules rules(m_app.GetSession(), m_app.GetNotifier());
+    OrbicallDialog dialog(rules, m_app.Texts(), this);
+    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
 }
 
 void CMainFrame::OnEmbeddedMessage() {
-    if (RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this)) {
-        ReloadView();
-        UpdateTitle();
-    }
+    AfterFeatureDialog(RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
 }
 
 void CMainFrame::OnProgramRead() {

@@ -72,8 +72,12 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnModel();
+    void OnKeyAssignment();
     void OnScan();
+    void OnOrbicall();
     void OnEmbeddedMessage();
+    // After a feature dialog: on OK the grid and the title follow the image.
+    void AfterFeatureDialog(bool accepted);
     void OnProgramRead();
     void OnProgramWrite();
     void OnProgramMemory();

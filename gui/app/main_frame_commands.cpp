@@ -27,7 +27,9 @@ void CMainFrame::HandleFileCommands() {
 
 void CMainFrame::HandleModelCommands() {
     Handle(Command::Model, &CMainFrame::OnModel);
+    Handle(Command::Key, &CMainFrame::OnKeyAssignment);
     Handle(Command::Scan, &CMainFrame::OnScan);
+    Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
 }
 

@@ -1,9 +1,12 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -197,6 +200,29 @@ TEST_F(MainFrameTest, EveryCommandOfferedHasAHandler) {
                 }
         Stop();
     }
+}
+
+// Edit > Key Assignment on a two-group model: a key set to the group function opens group 2 in
+// the grid as soon as the dialog closes; F1 in a key's list opens the page of its selected item.
+TEST_F(MainFrameTest, KeyAssignmentOpensChannelGroupTwo) {
+    ASSERT_TRUE(Start());
+    TheSession().image.SetModelString("MDL2B");
+    QTimer::singleShot(0, [this] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QApplication::setActiveWindow(dialog);
+        dialog->findChild<QLineEdit*>("key1")->setFocus();
+        auto* list = dialog->findChild<QComboBox*>("keyList");
+        list->setCurrentIndex(list->findText(QString::fromLatin1(Text(1001073))));
+        QTest::keyClick(list, Qt::Key_F1);
+        EXPECT_EQ(Frame().Help().ShownContext(), 520);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Frame().Action(Command::Key)->trigger();
+    EXPECT_EQ(TheSession().image.Byte(0x244), 11);
+    EXPECT_TRUE(Frame().View().findChild<QLineEdit*>("rx5")->isEnabled());
+    Frame().Help().close();
+    Stop();
 }
 
 TEST_F(MainFrameTest, HelpByContextNumber) {
