@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -13,12 +14,14 @@
 #include <memory>
 
 #include "core/app/menu_rules.h"
+#include "core/editor/channel_record.h"
 #include "core/radio/data_file.h"
 #include "core/radio/image_defaults.h"
 #include "gui/app/crq7150_app.h"
 #include "gui/app/help_window.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/qt_text.h"
+#include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
 #include "sim/virtual_radio.h"
 #include "tests/support/scripted_messenger.h"
@@ -222,6 +225,28 @@ TEST_F(MainFrameTest, KeyAssignmentOpensChannelGroupTwo) {
     EXPECT_EQ(TheSession().image.Byte(0x244), 11);
     EXPECT_TRUE(Frame().View().findChild<QLineEdit*>("rx5")->isEnabled());
     Frame().Help().close();
+    Stop();
+}
+
+// F10 in a row opens that channel's details; an edit there shows in the grid once it closes.
+TEST_F(MainFrameTest, F10OpensTheRowsChannelDetails) {
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Frame().View().Editor().CommitRxCell(2, "146.52", true).stored);
+    ASSERT_TRUE(Frame().View().Editor().SelectFlag(2, GridColumn::Power, 0));
+    Frame().View().RefreshAllTexts();
+    const std::string lowPower = Frame().View().Editor().CellText(2, GridColumn::Power);
+    QApplication::setActiveWindow(&Frame());
+    auto* rx2 = Frame().View().findChild<QLineEdit*>("rx2");
+    rx2->setFocus();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<ChannelDetailDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "the channel details are open";
+        dialog->findChild<QCheckBox*>("highPower")->click();
+        dialog->accept();
+    });
+    QTest::keyClick(rx2, Qt::Key_F10);
+    EXPECT_NE(Frame().View().Editor().CellText(2, GridColumn::Power), lowPower) << "high power from the dialog";
+    EXPECT_TRUE(ConstChannelRecord(TheSession().image, 2).HighPower());
     Stop();
 }
 
