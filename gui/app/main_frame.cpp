@@ -313,18 +313,14 @@ void CMainFrame::AfterFeatureDialog(bool accepted) {
 }
 
 void CMainFrame::OnKeyAssignment() {
-    KeyAssignmentRules rules(m_app.GetSession(), m_app.GetNotifier());
-    KeyAssignmentDialog dialog(rules, m_app.Texts(), this);
     // A key set to the group function opens channel group 2 in the grid.
-    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
+    AfterFeatureDialog(RunKeyAssignmentDialog(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
 void CMainFrame::OnScan() { AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)); }
 
 void CMainFrame::OnOrbicall() {
-    OrbicallRules rules(m_app.GetSession(), m_app.GetNotifier());
-    OrbicallDialog dialog(rules, m_app.Texts(), this);
-    AfterFeatureDialog(dialog.exec() == QDialog::Accepted);
+    AfterFeatureDialog(RunOrbicallDialog(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
 void CMainFrame::OnEmbeddedMessage() {

@@ -150,4 +150,10 @@ void KeyAssignmentDialog::accept() {
     QDialog::accept();
 }
 
+bool RunKeyAssignmentDialog(Session& session, Notifier& notifier, QWidget* parent) {
+    KeyAssignmentRules rules(session, notifier);
+    KeyAssignmentDialog dialog(rules, notifier.Texts(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace rpx::gui

@@ -48,4 +48,7 @@ private:
     QPushButton* m_cancel;
 };
 
+// Runs the dialog modally over the session's image; true when it closed with OK.
+bool RunKeyAssignmentDialog(Session& session, Notifier& notifier, QWidget* parent);
+
 } // namespace rpx::gui

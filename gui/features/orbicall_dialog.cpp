@@ -135,4 +135,10 @@ void OrbicallDialog::accept() {
     QDialog::accept();
 }
 
+bool RunOrbicallDialog(Session& session, Notifier& notifier, QWidget* parent) {
+    OrbicallRules rules(session, notifier);
+    OrbicallDialog dialog(rules, notifier.Texts(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace rpx::gui

@@ -41,4 +41,7 @@ private:
     QComboBox* m_baud;
 };
 
+// Runs the dialog modally over the session's image; true when it closed with OK.
+bool RunOrbicallDialog(Session& session, Notifier& notifier, QWidget* parent);
+
 } // namespace rpx::gui
