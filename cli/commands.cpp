@@ -31,6 +31,8 @@ const std::vector<Command> kCommands = {
     {"settings", "FILE [DIALOG [KEY=VALUE...]] | --keys",
      "show or edit the feature settings as their dialogs do; --keys lists every key with its values",
      0, kAny, {}, {"keys"}, false, RunSettings},
+    {"tone", "FILE -o OUT.wav", "write the alert tone sequence as the DTMF dialog's PLAY sounds it to a WAV file",
+     1, 1, {"o"}, {}, false, RunTone},
     {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does",
      2, 2, {"freq"}, {}, false, RunModel},
     {"hex", "FILE [OFFSET [LENGTH]]", "print image bytes (OFFSET hexadecimal, LENGTH decimal)",

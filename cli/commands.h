@@ -34,6 +34,7 @@ int RunCopy(const CliContext& context);
 int RunChannel(const CliContext& context);
 int RunSettings(const CliContext& context);
 int RunModel(const CliContext& context);
+int RunTone(const CliContext& context);
 int RunHex(const CliContext& context);
 int RunPoke(const CliContext& context);
 int RunPorts(const CliContext& context);

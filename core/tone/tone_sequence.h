@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
+
+#include "core/radio/radio_image.h"
 
 namespace rpx {
 
@@ -14,5 +17,15 @@ struct ToneSequenceLayout {
     static constexpr std::size_t kTones = 16;
     static constexpr int kUnitsPerByte = 10;
 };
+
+// One tone of the sequence as PLAY sounds it; a frequency of 0 is silence for its length.
+struct AlertTone {
+    int frequencyHz = 0;
+    int lengthMs = 0;
+    bool operator==(const AlertTone&) const = default;
+};
+
+// The sixteen tones of the image in playing order.
+std::vector<AlertTone> AlertTonesOf(const RadioImage& image);
 
 } // namespace rpx

@@ -156,6 +156,17 @@ TEST_F(CliFileCommands, HexAndPokeWorkLikeTheMemoryMap) {
     EXPECT_EQ(RunCli({"hex", File(), "3C0", "6"}).out, "03C0: 4D 44 4C 32 41 31\n");
 }
 
+TEST_F(CliFileCommands, ToneWritesTheSequenceAsAWavFile) {
+    ASSERT_EQ(RunCli(Args("new @")).exitCode, 0);
+    // Two tones of 100 ms and 250 ms (1000 Hz, then unused), fourteen of no length.
+    ASSERT_EQ(RunCli(Args("poke @ 1E0 64 00")).exitCode, 0);
+    ASSERT_EQ(RunCli(Args("poke @ 1F0 0A 19 0 0 0 0 0 0 0 0 0 0 0 0 0 0")).exitCode, 0);
+    ASSERT_EQ(RunCli(Args("tone @ -o " + File("seq.wav"))).exitCode, 0);
+    const std::size_t samples = (100 + 250 + 15 * 100) * 11025 / 1000;
+    EXPECT_EQ(ReadFileBytes(File("seq.wav")).size(), 44 + 2 * samples);
+    EXPECT_EQ(RunCli(Args("tone @")).exitCode, 2);
+}
+
 TEST_F(CliFileCommands, ModelChangeNeedsConfirmation) {
     ASSERT_EQ(RunCli({"new", File()}).exitCode, 0);
     const std::vector<uint8_t> before = ReadFileBytes(File());
