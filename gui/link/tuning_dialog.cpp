@@ -26,6 +26,8 @@ TuningDialog::TuningDialog(TuningDialogRules& rules, const LanguageTable& texts,
     setProperty("helpContext", 1369);
 
     m_tabs->setObjectName(QStringLiteral("points"));
+    // Every point's tab in sight: the dialog grows to the tab bar.
+    m_tabs->setUsesScrollButtons(false);
     for (std::size_t page = 0; page < m_rules.Pages().size(); ++page)
         m_tabs->addTab(MakePage(page, texts), Tr(texts, m_rules.Pages()[page].tab));
     connect(m_tabs, &QTabWidget::currentChanged, this, &TuningDialog::OnTab);
@@ -51,6 +53,7 @@ QWidget* TuningDialog::MakePage(std::size_t page, const LanguageTable& texts) {
     controls.spin->setObjectName(QStringLiteral("value"));
     controls.bar->setObjectName(QStringLiteral("valueBar"));
     controls.slider->setRange(0, kMaxValue);
+    controls.slider->setMinimumWidth(kMaxValue + 1); // one pixel a step
     controls.spin->setRange(0, kMaxValue);
     controls.bar->setRange(0, kMaxValue);
     controls.bar->setTextVisible(false);
