@@ -70,7 +70,8 @@ Status TestFrequencyRules::Set(std::string_view key, std::string_view value) {
     if (TypeIntoFrequencyCell("", value) != value)
         return Failure{
             m_notifier.Filled(txt::kNotAFrequencyText, value, std::to_string(kFrequencyCellLimit))};
-    CommitFrequency(field->record, field->direction, value, true);
+    if (CommitFrequency(field->record, field->direction, value, true).warn)
+        ShowOutOfBandWarning();
     return {};
 }
 
@@ -92,9 +93,10 @@ std::string TestFrequencyRules::FrequencyText(int record, Direction direction) c
     return bcd::FrequencyText(m_session.image, FrequencyOffset(record, direction));
 }
 
-bool TestFrequencyRules::CommitFrequency(int record, Direction direction, std::string_view text,
-                                         bool modified) {
+TestFrequencyRules::Commit TestFrequencyRules::CommitFrequency(int record, Direction direction,
+                                                               std::string_view text, bool modified) {
     RadioImage& image = m_session.image;
+    Commit commit;
     if (text.empty()) {
         const bool wholeRecord = direction == Direction::Rx;
         image.Fill(FrequencyOffset(record, direction), wholeRecord ? Offset::kRecordSize : Offset::kTransmit,
@@ -102,13 +104,17 @@ bool TestFrequencyRules::CommitFrequency(int record, Direction direction, std::s
     } else {
         const FittedFrequency fitted = FitTypedFrequency(image, text);
         bcd::WriteFrequency(image, FrequencyOffset(record, direction), fitted.fit.units);
-        if (fitted.outOfBand && modified)
-            m_notifier.Show(kOutOfBand, txt::kCaptionWarning, MessageButtons::Ok, MessageIcon::Exclamation);
+        commit.warn = fitted.outOfBand && modified;
     }
-    if (!TableEmpty())
-        return false;
-    ApplyBandTestFrequencies(image);
-    return true;
+    if (TableEmpty()) {
+        ApplyBandTestFrequencies(image);
+        commit.refilled = true;
+    }
+    return commit;
+}
+
+void TestFrequencyRules::ShowOutOfBandWarning() const {
+    m_notifier.Show(kOutOfBand, txt::kCaptionWarning, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 TestFrequencyRules::Table TestFrequencyRules::CurrentTable() const {

@@ -41,11 +41,16 @@ public:
     static std::size_t FrequencyOffset(int record, Direction direction);
     // "146.05000", or empty when the side holds no frequency.
     std::string FrequencyText(int record, Direction direction) const;
+    struct Commit {
+        bool refilled = false; // the band's defaults filled the emptied table: show every field again
+        bool warn = false;     // out of band and typed by the user: ShowOutOfBandWarning() once shown
+    };
     // A field left holding text: an empty receive text empties the record, an empty transmit text
-    // its transmit side; any other text is stored as a channel frequency cell stores it, with the
-    // out-of-band warning when modified (the user changed the text). When the whole table is empty
-    // then, the band's default test frequencies fill it: true, and every field must be shown again.
-    bool CommitFrequency(int record, Direction direction, std::string_view text, bool modified);
+    // its transmit side; any other text is stored as a channel frequency cell stores it (modified:
+    // the user changed the text). When the whole table is empty then, the band's default test
+    // frequencies fill it.
+    Commit CommitFrequency(int record, Direction direction, std::string_view text, bool modified);
+    void ShowOutOfBandWarning() const;
 
 private:
     using Table = std::array<uint8_t, layout::kTestFrequencyTableSize>;

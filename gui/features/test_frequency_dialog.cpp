@@ -88,10 +88,14 @@ void TestFrequencyDialog::Commit(int record, Direction direction) {
     const bool modified = field.isModified();
     // Cleared first: the out-of-band warning takes the focus and ends the editing once more.
     field.setModified(false);
-    if (m_rules.CommitFrequency(record, direction, FromQt(field.text()), modified))
+    const TestFrequencyRules::Commit commit =
+        m_rules.CommitFrequency(record, direction, FromQt(field.text()), modified);
+    if (commit.refilled)
         ShowAll();
     else
         field.ShowCellText(ToQt(m_rules.FrequencyText(record, direction)), true);
+    if (commit.warn)
+        m_rules.ShowOutOfBandWarning();
 }
 
 void TestFrequencyDialog::accept() {
