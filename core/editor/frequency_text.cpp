@@ -38,17 +38,21 @@ int64_t UnitsOf(std::string_view typed) {
 
 // Steps 2 to 8 of storing a typed frequency, for either side.
 FrequencyEntry StoreFrequency(RadioImage& image, int channel, Direction direction, std::string_view text) {
-    const BandLimits limits = LimitsOf(image);
-    const ClampResult lower = ClampToLimits(limits, LimitSide::Lower, UnitsOf(text));
-    const ClampResult upper = ClampToLimits(limits, LimitSide::Upper, lower.units);
-    const RasterFit fit = FitToRaster(static_cast<uint32_t>(upper.units), limits.vhf);
+    const FittedFrequency fitted = FitTypedFrequency(image, text);
     ChannelRecord record(image, channel);
-    record.SetStep(direction, fit.step);
-    bcd::WriteFrequency(image, record.FrequencyOffset(direction), fit.units);
-    return {FormatFrequency(image, channel, direction), lower.outOfBand || upper.outOfBand};
+    record.SetStep(direction, fitted.fit.step);
+    bcd::WriteFrequency(image, record.FrequencyOffset(direction), fitted.fit.units);
+    return {FormatFrequency(image, channel, direction), fitted.outOfBand};
 }
 
 } // namespace
+
+FittedFrequency FitTypedFrequency(const RadioImage& image, std::string_view text) {
+    const BandLimits limits = LimitsOf(image);
+    const ClampResult lower = ClampToLimits(limits, LimitSide::Lower, UnitsOf(text));
+    const ClampResult upper = ClampToLimits(limits, LimitSide::Upper, lower.units);
+    return {FitToRaster(static_cast<uint32_t>(upper.units), limits.vhf), lower.outOfBand || upper.outOfBand};
+}
 
 std::string FormatFrequency(const RadioImage& image, int channel, Direction direction) {
     const ConstChannelRecord record(image, channel);

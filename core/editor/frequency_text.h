@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/editor/channel_raster.h"
 #include "core/editor/channel_record.h"
 #include "core/radio/radio_image.h"
 
@@ -14,6 +15,14 @@ struct FrequencyEntry {
     std::string text;       // what the cell shows now: the stored frequency, or empty when erased
     bool outOfBand = false; // the typed value lay outside the band (it was stored all the same)
 };
+
+// A typed frequency as a cell would store it: read in MHz, kept inside the absolute range and
+// fitted to a channel raster (text not empty).
+struct FittedFrequency {
+    RasterFit fit;
+    bool outOfBand = false;
+};
+FittedFrequency FitTypedFrequency(const RadioImage& image, std::string_view text);
 
 // Nine characters "146.52000" from the BCD digits, or empty when the field's first byte is 0xFF. A
 // nibble above 9 shows as a hexadecimal digit.

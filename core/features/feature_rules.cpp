@@ -6,6 +6,7 @@
 #include "core/features/message_rules.h"
 #include "core/features/orbicall_rules.h"
 #include "core/features/scan_rules.h"
+#include "core/features/test_frequency_rules.h"
 
 namespace rpx {
 
@@ -35,6 +36,7 @@ const std::vector<Entry> kEntries = {
     Row<KeyAssignmentRules>("key"),
     Row<ScanRules>("scan"),
     Row<OrbicallRules>("orbicall"),
+    Row<TestFrequencyRules>("test-frequency"),
     Row<MessageRules>("message"),
 };
 

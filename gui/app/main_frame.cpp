@@ -32,9 +32,11 @@
 #include "gui/features/message_dialog.h"
 #include "gui/features/orbicall_dialog.h"
 #include "gui/features/scan_dialog.h"
+#include "gui/features/test_frequency_dialog.h"
 #include "gui/link/memory_map_dialog.h"
 #include "gui/link/port_dialog.h"
 #include "gui/link/radio_info_dialog.h"
+#include "gui/link/test_dialog.h"
 #include "gui/radio/file_dialogs.h"
 #include "gui/radio/model_dialog.h"
 #include "gui/radio/open_data_file_dialog.h"
@@ -327,6 +329,10 @@ void CMainFrame::OnEmbeddedMessage() {
     AfterFeatureDialog(RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
 }
 
+void CMainFrame::OnTestFrequency() {
+    AfterFeatureDialog(RunTestFrequencyDialog(m_app.GetSession(), m_app.GetNotifier(), this));
+}
+
 void CMainFrame::OnProgramRead() {
     std::optional<StagedRead> staged;
     m_runner.Run(this, [&] { staged = m_transfer.ReadFromRadio(); });
@@ -341,6 +347,11 @@ void CMainFrame::OnProgramRead() {
 
 void CMainFrame::OnProgramWrite() {
     m_runner.Run(this, [&] { m_transfer.OnProgramWrite(); });
+    m_view->RestoreFocus();
+}
+
+void CMainFrame::OnProgramTest() {
+    RunProgramTest(m_runner, this, m_link, m_app.GetSession().image, m_testState);
     m_view->RestoreFocus();
 }
 

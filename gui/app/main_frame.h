@@ -10,6 +10,7 @@
 #include "core/app/command_table.h"
 #include "core/app/menu_rules.h"
 #include "core/link/radio_link.h"
+#include "core/link/test_mode_state.h"
 #include "core/link/transfer_commands.h"
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
@@ -76,10 +77,12 @@ private:
     void OnScan();
     void OnOrbicall();
     void OnEmbeddedMessage();
+    void OnTestFrequency();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();
     void OnProgramWrite();
+    void OnProgramTest();
     void OnProgramMemory();
     void OnToolsRadioInfo();
     void OnSetupPort();
@@ -104,6 +107,7 @@ private:
     RadioLink m_link;
     TransferCommands m_transfer;
     LinkRunner m_runner;
+    TestModeState m_testState; // kept from one Program > Test to the next
 };
 
 } // namespace rpx::gui

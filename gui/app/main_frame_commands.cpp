@@ -31,11 +31,13 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::Scan, &CMainFrame::OnScan);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
+    Handle(Command::TestFrequency, &CMainFrame::OnTestFrequency);
 }
 
 void CMainFrame::HandleRadioCommands() {
     Handle(Command::Read, &CMainFrame::OnProgramRead);
     Handle(Command::Write, &CMainFrame::OnProgramWrite);
+    Handle(Command::Test, &CMainFrame::OnProgramTest);
     Handle(Command::Memory, &CMainFrame::OnProgramMemory);
     Handle(Command::RadioInfo, &CMainFrame::OnToolsRadioInfo);
 }

@@ -33,6 +33,11 @@ TEST_F(CliSettingsCommand, EditsInOrderAndPrintsAsTheDialogsShow) {
     EXPECT_EQ(RunCli({"settings", file, "scan"}).out,
               "scan.revert-channel: Selected\nscan.dropout-delay-time: 2.0\nscan.tx-dwell-time: 5.0\n"
               "scan.off-hook-scan: on\n");
+    // Band 1: 150.003 lies nearest the 2.5 kHz raster.
+    ASSERT_EQ(RunCli({"settings", file, "test-frequency", "3.rx=150.003", "3.tx="}).exitCode, 0);
+    EXPECT_EQ(Bytes("290", "8"), "0290: 50 02 00 15 FF FF FF FF\n");
+    EXPECT_NE(RunCli({"settings", file}).out.find("test-frequency.3.rx: 150.00250\ntest-frequency.3.tx:\n"),
+              std::string::npos);
     const std::string all = RunCli({"settings", file}).out;
     EXPECT_NE(all.find("scan.off-hook-scan: on\n"), std::string::npos);
     EXPECT_NE(all.find("message.line-1: NORTH DEPOT\nmessage.line-2:\n"), std::string::npos);
