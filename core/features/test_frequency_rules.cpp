@@ -43,8 +43,7 @@ std::optional<Field> FieldOf(std::string_view key) {
 } // namespace
 
 TestFrequencyRules::TestFrequencyRules(Session& session, Notifier& notifier)
-    : m_session(session), m_notifier(notifier), m_edit(session.image, session.snapshot),
-      m_opened(CurrentTable()) {}
+    : m_session(session), m_notifier(notifier), m_edit(session.image, session.snapshot) {}
 
 std::vector<SettingKey> TestFrequencyRules::Keys(const LanguageTable&) {
     std::vector<SettingKey> keys;
@@ -76,10 +75,9 @@ Status TestFrequencyRules::Set(std::string_view key, std::string_view value) {
 }
 
 bool TestFrequencyRules::Ok() {
-    // Test mode refuses a radio whose table differs from the image's: say so while it is fresh.
-    if (CurrentTable() != m_opened)
-        m_notifier.Show(kWriteBeforeTestMode, txt::kCaptionConfirm, MessageButtons::Ok,
-                        MessageIcon::Exclamation);
+    // Test mode refuses a radio whose table differs from the image's: the reminder comes with
+    // every OK, since the radio may hold an older table whether or not this edit changed one.
+    m_notifier.Show(kWriteBeforeTestMode, txt::kCaptionConfirm, MessageButtons::Ok, MessageIcon::Exclamation);
     m_edit.Commit();
     return true;
 }
@@ -115,12 +113,6 @@ TestFrequencyRules::Commit TestFrequencyRules::CommitFrequency(int record, Direc
 
 void TestFrequencyRules::ShowOutOfBandWarning() const {
     m_notifier.Show(kOutOfBand, txt::kCaptionWarning, MessageButtons::Ok, MessageIcon::Exclamation);
-}
-
-TestFrequencyRules::Table TestFrequencyRules::CurrentTable() const {
-    Table table{};
-    std::ranges::copy(m_session.image.Bytes().subspan(Offset::kTable, table.size()), table.begin());
-    return table;
 }
 
 bool TestFrequencyRules::TableEmpty() const {

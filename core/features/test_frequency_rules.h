@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -53,14 +52,11 @@ public:
     void ShowOutOfBandWarning() const;
 
 private:
-    using Table = std::array<uint8_t, layout::kTestFrequencyTableSize>;
-    Table CurrentTable() const;
     bool TableEmpty() const;
 
     Session& m_session;
     Notifier& m_notifier;
     ScopedImageEdit m_edit;
-    const Table m_opened;
 };
 
 } // namespace rpx

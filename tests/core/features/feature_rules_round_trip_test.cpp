@@ -34,7 +34,8 @@ TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByteOfEveryGoldenFile) {
             rules.reset();
             EXPECT_EQ(session.image, golden) << model << ' ' << name;
         }
-        EXPECT_TRUE(messenger.Shown().empty()) << model;
+        // Only the test frequency table's reminder to write the radio before test mode.
+        EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{3003025}) << model;
     }
 }
 

@@ -85,9 +85,7 @@ TEST_F(TestFrequencyRulesTest, EmptyingTheWholeTableRefillsTheBandDefaultsAndCan
     EXPECT_EQ(session.image, opened);
 }
 
-TEST_F(TestFrequencyRulesTest, OkAsksForAWriteOnlyAfterAChange) {
-    EXPECT_TRUE(rules->Ok());
-    rules.emplace(session, notifier);
+TEST_F(TestFrequencyRulesTest, OkKeepsTheChangeAndAsksForAWrite) {
     ASSERT_TRUE(rules->Set("16.tx", "170").Ok());
     EXPECT_TRUE(rules->Ok());
     rules.reset();
