@@ -28,8 +28,10 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/function_port_dialog.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
+#include "gui/features/optional_dialog.h"
 #include "gui/features/orbicall_dialog.h"
 #include "gui/features/scan_dialog.h"
 #include "gui/link/memory_map_dialog.h"
@@ -312,6 +314,11 @@ void CMainFrame::AfterFeatureDialog(bool accepted) {
     UpdateTitle();
 }
 
+void CMainFrame::OnOptional() {
+    // A changed trunking group count changes the grid's trunking rows; the reload after OK shows it.
+    AfterFeatureDialog(RunOptionalDialog(m_app.GetSession(), m_app.GetNotifier(), this));
+}
+
 void CMainFrame::OnKeyAssignment() {
     // A key set to the group function opens channel group 2 in the grid.
     AfterFeatureDialog(RunKeyAssignmentDialog(m_app.GetSession(), m_app.GetNotifier(), this));
@@ -325,6 +332,17 @@ void CMainFrame::OnOrbicall() {
 
 void CMainFrame::OnEmbeddedMessage() {
     AfterFeatureDialog(RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
+}
+
+void CMainFrame::OnFunctionPort() {
+    const auto followDevice = [this] {
+        ReloadView();
+        UpdateMenusForModel();
+    };
+    RunFunctionPortDialog(m_app.GetSession(), m_app.GetNotifier(), followDevice, this);
+    // Cancel may have put another device back.
+    followDevice();
+    UpdateTitle();
 }
 
 void CMainFrame::OnProgramRead() {
