@@ -1,5 +1,6 @@
 #include "gui/features/function_port_dialog.h"
 
+#include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -50,7 +51,9 @@ protected:
         QComboBox::focusInEvent(event);
     }
     void focusOutEvent(QFocusEvent* event) override {
-        if (event->reason() != Qt::PopupFocusReason)
+        // Its own popup, or another window, takes the focus only for a while.
+        if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason &&
+            !view()->isVisible())
             Store();
         QComboBox::focusOutEvent(event);
     }

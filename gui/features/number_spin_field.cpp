@@ -4,8 +4,7 @@
 
 namespace rpx::gui {
 
-NumberSpinField::NumberSpinField(int width, QWidget* parent) : QAbstractSpinBox(parent) {
-    lineEdit()->setMaxLength(width);
+NumberSpinField::NumberSpinField(int width, QWidget* parent) : QAbstractSpinBox(parent), m_width(width) {
     setAlignment(Qt::AlignRight);
     setContextMenuPolicy(Qt::NoContextMenu);
     setMinimumWidth(fontMetrics().averageCharWidth() * (width + 8));
@@ -24,6 +23,9 @@ void NumberSpinField::keyPressEvent(QKeyEvent* event) {
         const QString shown = lineEdit()->text();
         if (!shown.isEmpty() && !shown[0].isDigit())
             selectAll();
+        // The width limits typing only: the field must still show the whole off text.
+        else if (shown.size() - lineEdit()->selectedText().size() >= m_width)
+            return;
     }
     QAbstractSpinBox::keyPressEvent(event);
 }

@@ -26,6 +26,9 @@ signals:
 protected:
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_width;
 };
 
 } // namespace rpx::gui

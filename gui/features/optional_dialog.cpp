@@ -54,7 +54,7 @@ constexpr ListControl kListControls[] = {
 } // namespace
 
 OptionalDialog::OptionalDialog(OptionalRules& rules, const LanguageTable& texts, QWidget* parent)
-    : QDialog(parent), m_rules(rules), m_password(new QLineEdit(this)) {
+    : QDialog(parent), m_rules(rules) {
     setWindowTitle(Tr(texts, kTitle));
     setProperty("helpContext", kHelpContext);
 
@@ -75,6 +75,8 @@ OptionalDialog::OptionalDialog(OptionalRules& rules, const LanguageTable& texts,
         m_numbers[i] = field;
         numbers->addRow(Tr(texts, control.label), field);
     }
+    // Made after the number fields, so that the focus runs through the dialog in reading order.
+    m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("password"));
     m_password->setMaxLength(static_cast<int>(OptionalRules::Limit::kPasswordLength));
     m_password->setContextMenuPolicy(Qt::NoContextMenu);

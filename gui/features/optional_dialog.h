@@ -38,7 +38,7 @@ private:
 
     OptionalRules& m_rules;
     std::array<NumberSpinField*, kNumbers> m_numbers{};
-    QLineEdit* m_password;
+    QLineEdit* m_password = nullptr;
     std::array<QCheckBox*, kBoxes> m_boxes{};
     std::array<QComboBox*, kLists> m_lists{};
 };

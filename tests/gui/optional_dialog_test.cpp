@@ -50,9 +50,9 @@ TEST_F(OptionalDialogTest, TimerStoresOnLeavingAndOffGreysTheDependentTimers) {
     NumberSpinField& tot = Number("tot");
     tot.setFocus();
     tot.selectAll();
-    QTest::keyClicks(tot.Edit(), "46");
+    QTest::keyClicks(&tot, "46");
     EXPECT_EQ(Byte(Offset::kTot), 6) << "not before the focus leaves";
-    QTest::keyClick(tot.Edit(), Qt::Key_Return); // Enter acts as Tab
+    QTest::keyClick(&tot, Qt::Key_Return); // Enter acts as Tab
     EXPECT_EQ(Byte(Offset::kTot), 6);
     EXPECT_EQ(tot.Edit()->text(), "60");
     EXPECT_TRUE(Number("preAlert").isAncestorOf(dialog->focusWidget()) ||
@@ -60,13 +60,20 @@ TEST_F(OptionalDialogTest, TimerStoresOnLeavingAndOffGreysTheDependentTimers) {
 
     tot.setFocus();
     tot.selectAll();
-    QTest::keyClicks(tot.Edit(), "0");
-    QTest::keyClick(tot.Edit(), Qt::Key_Tab);
+    QTest::keyClicks(&tot, "0");
+    QTest::keyClick(&tot, Qt::Key_Tab);
     EXPECT_EQ(std::tuple(Byte(Offset::kTot), Byte(Offset::kPreAlert)), std::tuple(0x3C, 0));
     EXPECT_EQ(tot.Edit()->text().toStdString(), test::ShippedText(1001039));
     EXPECT_FALSE(Number("preAlert").isEnabled());
+    EXPECT_EQ(Number("rekey").Edit()->text().toStdString(), test::ShippedText(1001039))
+        << "wider than typing";
+    NumberSpinField& volume = Number("minimumVolume");
+    volume.setFocus();
+    volume.selectAll();
+    QTest::keyClicks(&volume, "123");
+    EXPECT_EQ(volume.Edit()->text(), "12");
     tot.setFocus();
-    QTest::keyClick(tot.Edit(), Qt::Key_Up); // the spin steps 30 s from off
+    QTest::keyClick(&tot, Qt::Key_Up); // the spin steps 30 s from off
     EXPECT_EQ(Byte(Offset::kTot), 3);
     EXPECT_TRUE(Number("preAlert").isEnabled());
 }
