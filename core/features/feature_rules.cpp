@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "core/features/function_port_rules.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/features/message_rules.h"
+#include "core/features/optional_rules.h"
 #include "core/features/orbicall_rules.h"
 #include "core/features/scan_rules.h"
 #include "core/features/test_frequency_rules.h"
@@ -33,11 +35,13 @@ Entry Row(std::string_view name) {
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
 const std::vector<Entry> kEntries = {
+    Row<OptionalRules>("optional"),
     Row<KeyAssignmentRules>("key"),
     Row<ScanRules>("scan"),
     Row<OrbicallRules>("orbicall"),
     Row<TestFrequencyRules>("test-frequency"),
     Row<MessageRules>("message"),
+    Row<FunctionPortRules>("function-port"),
 };
 
 } // namespace

@@ -30,6 +30,11 @@ struct SettingKey {
     bool operator==(const SettingKey&) const = default;
 };
 
+// Who takes the image snapshot for a rules object: a dialog's own rules take it (and make the
+// corrections their dialog makes on opening); a page of the extended sheet leaves both to the sheet,
+// which holds the one snapshot for all its pages.
+enum class EditScope { Dialog, SheetPage };
+
 // What the command line, the printed record and the extended sheet need of a feature dialog's
 // rules class. Each dialog's own rules class (one per dialog, under core/features/) derives from it
 // and adds the typed operations its window calls; the rules themselves exist once, there.

@@ -28,8 +28,10 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/function_port_dialog.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
+#include "gui/features/optional_dialog.h"
 #include "gui/features/orbicall_dialog.h"
 #include "gui/features/scan_dialog.h"
 #include "gui/features/test_frequency_dialog.h"
@@ -314,6 +316,11 @@ void CMainFrame::AfterFeatureDialog(bool accepted) {
     UpdateTitle();
 }
 
+void CMainFrame::OnOptional() {
+    // A changed trunking group count changes the grid's trunking rows; the reload after OK shows it.
+    AfterFeatureDialog(RunOptionalDialog(m_app.GetSession(), m_app.GetNotifier(), this));
+}
+
 void CMainFrame::OnKeyAssignment() {
     // A key set to the group function opens channel group 2 in the grid.
     AfterFeatureDialog(RunKeyAssignmentDialog(m_app.GetSession(), m_app.GetNotifier(), this));
@@ -331,6 +338,17 @@ void CMainFrame::OnEmbeddedMessage() {
 
 void CMainFrame::OnTestFrequency() {
     AfterFeatureDialog(RunTestFrequencyDialog(m_app.GetSession(), m_app.GetNotifier(), this));
+}
+
+void CMainFrame::OnFunctionPort() {
+    const auto followDevice = [this] {
+        ReloadView();
+        UpdateMenusForModel();
+    };
+    RunFunctionPortDialog(m_app.GetSession(), m_app.GetNotifier(), followDevice, this);
+    // Cancel may have put another device back.
+    followDevice();
+    UpdateTitle();
 }
 
 void CMainFrame::OnProgramRead() {

@@ -73,11 +73,14 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnModel();
+    void OnOptional();
     void OnKeyAssignment();
     void OnScan();
     void OnOrbicall();
     void OnEmbeddedMessage();
     void OnTestFrequency();
+    // The device choice changes the grid's trunking rows and the menus, even before OK.
+    void OnFunctionPort();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();

@@ -27,11 +27,13 @@ void CMainFrame::HandleFileCommands() {
 
 void CMainFrame::HandleModelCommands() {
     Handle(Command::Model, &CMainFrame::OnModel);
+    Handle(Command::Optional, &CMainFrame::OnOptional);
     Handle(Command::Key, &CMainFrame::OnKeyAssignment);
     Handle(Command::Scan, &CMainFrame::OnScan);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
     Handle(Command::TestFrequency, &CMainFrame::OnTestFrequency);
+    Handle(Command::FunctionPort, &CMainFrame::OnFunctionPort);
 }
 
 void CMainFrame::HandleRadioCommands() {

@@ -168,7 +168,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
         for (const auto& [position, text] : c.program)
             EXPECT_EQ(program[position], text) << c.name;
         EXPECT_TRUE(Frame().Action(Command::Read)->isEnabled()) << c.name;
-        EXPECT_FALSE(Frame().Action(Command::Optional)->isEnabled()) << c.name << ": not offered yet";
+        EXPECT_TRUE(Frame().Action(Command::Optional)->isEnabled()) << c.name;
         Stop();
     }
 }
@@ -225,6 +225,36 @@ TEST_F(MainFrameTest, KeyAssignmentOpensChannelGroupTwo) {
     EXPECT_EQ(TheSession().image.Byte(0x244), 11);
     EXPECT_TRUE(Frame().View().findChild<QLineEdit*>("rx5")->isEnabled());
     Frame().Help().close();
+    Stop();
+}
+
+// Edit > Function Port: choosing the SmarTrunk board gives the grid its trunking row and the menus
+// their trunking commands while the dialog is open; Cancel takes both away again.
+TEST_F(MainFrameTest, FunctionPortDeviceChangesGridAndMenusAtOnce) {
+    ASSERT_TRUE(Start());
+    TheSession().image.SetRangeCode(0x31);
+    TheSession().image.SetBit(RadioImage::kModelOptions, 6, true);
+    TheSession().image.SetByte(0x258, 0);
+    TheSession().image.SetByte(0x0DA, 1);
+    Frame().UpdateMenusForModel();
+    const auto rx1 = [this] { return Frame().View().findChild<QLineEdit*>("rx1")->text().toStdString(); };
+    const std::string plain = rx1();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        opened = true;
+        auto* device = dialog->findChild<QComboBox*>("device");
+        device->setCurrentIndex(3);
+        emit device->activated(3);
+        EXPECT_EQ(rx1(), Text(3019155));
+        EXPECT_EQ(MenuTexts(kEditMenu).back().rfind(Text(3019117), 0), 0u);
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    Frame().Action(Command::FunctionPort)->trigger();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(rx1(), plain);
+    EXPECT_NE(MenuTexts(kEditMenu).back().rfind(Text(3019117), 0), 0u);
     Stop();
 }
 

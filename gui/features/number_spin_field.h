@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+
+namespace rpx::gui {
+
+// A number field with its spin buttons whose rules live elsewhere: it takes digits only (a digit
+// typed over a text such as "Off" replaces the whole text), no pasting, and reports a spin click as
+// stepped() and the text as committed() when the field loses the focus or Enter is pressed. The
+// dialog stores both through its rules and shows the result.
+class NumberSpinField : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    NumberSpinField(int width, QWidget* parent);
+
+    QLineEdit* Edit() const { return lineEdit(); }
+    void ShowText(const QString& text) { lineEdit()->setText(text); }
+    void stepBy(int steps) override { emit stepped(steps < 0 ? -1 : 1); }
+
+signals:
+    void committed(const QString& text);
+    void stepped(int direction);
+
+protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_width;
+};
+
+} // namespace rpx::gui
