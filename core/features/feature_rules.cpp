@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/features/dtmf_rules.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/features/message_rules.h"
 #include "core/features/orbicall_rules.h"
@@ -34,6 +35,7 @@ Entry Row(std::string_view name) {
 const std::vector<Entry> kEntries = {
     Row<KeyAssignmentRules>("key"),
     Row<ScanRules>("scan"),
+    Row<DtmfRules>("dtmf"),
     Row<OrbicallRules>("orbicall"),
     Row<MessageRules>("message"),
 };
