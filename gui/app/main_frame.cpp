@@ -28,6 +28,7 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/dtmf_dialog.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
 #include "gui/features/orbicall_dialog.h"
@@ -318,6 +319,11 @@ void CMainFrame::OnKeyAssignment() {
 }
 
 void CMainFrame::OnScan() { AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)); }
+
+// PLAY stays greyed until a tone player is handed to the dialog here.
+void CMainFrame::OnDtmf() {
+    AfterFeatureDialog(RunDtmfDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), {}, this));
+}
 
 void CMainFrame::OnOrbicall() {
     AfterFeatureDialog(RunOrbicallDialog(m_app.GetSession(), m_app.GetNotifier(), this));

@@ -74,6 +74,7 @@ private:
     void OnModel();
     void OnKeyAssignment();
     void OnScan();
+    void OnDtmf();
     void OnOrbicall();
     void OnEmbeddedMessage();
     // After a feature dialog: on OK the grid and the title follow the image.

@@ -29,6 +29,7 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::Model, &CMainFrame::OnModel);
     Handle(Command::Key, &CMainFrame::OnKeyAssignment);
     Handle(Command::Scan, &CMainFrame::OnScan);
+    Handle(Command::Dtmf, &CMainFrame::OnDtmf);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
 }
