@@ -38,6 +38,12 @@ bool IsDtmfCode(std::string_view code) {
     return std::ranges::all_of(code, IsDtmfCharacter);
 }
 
+// Control characters in a code are shown as '?': they are no DTMF keys either way, and leaving the
+// field empties the slot as it would with them.
+char Shown(uint8_t c) {
+    return c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
+}
+
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -370,7 +376,7 @@ std::string DtmfRules::StoredText(std::size_t offset, std::size_t size) const {
         const uint8_t c = m_session.image.Byte(offset + i);
         if (c == kErased || c == 0)
             break;
-        text += static_cast<char>(c);
+        text += Shown(c);
     }
     return text;
 }
@@ -382,7 +388,7 @@ std::string DtmfRules::CodeText(int slot) const {
         return {};
     std::string text;
     for (std::size_t i = 0; i < length; ++i)
-        text += static_cast<char>(m_session.image.Byte(Offset::kCodes + Limit::kCodeLength * slot + i));
+        text += Shown(m_session.image.Byte(Offset::kCodes + Limit::kCodeLength * slot + i));
     return text;
 }
 

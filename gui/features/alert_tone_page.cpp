@@ -37,7 +37,7 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
 
     auto* tones = new QGridLayout;
     for (int column = 0; column < 2; ++column) {
-        tones->addWidget(new QLabel(Tr(texts, kTone), this), 0, 3 * column);
+        tones->addWidget(new QLabel(Tr(texts, kTone), this), 0, 3 * column, Qt::AlignRight);
         tones->addWidget(new QLabel(Tr(texts, kFrequency), this), 0, 3 * column + 1);
         tones->addWidget(new QLabel(Tr(texts, kLength), this), 0, 3 * column + 2);
     }

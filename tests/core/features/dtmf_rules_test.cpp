@@ -86,8 +86,9 @@ TEST_F(DtmfRulesTest, CodesAreStoredWhenLeftAndWrongOnesCleared) {
             EXPECT_EQ(session.image.Byte(Offset::kCodeLengths + c.slot), std::string_view(c.stored).size());
         }
     }
-    Start({{Offset::kCodeLengths + 3, 0xFF}});
+    Start({{Offset::kCodeLengths + 3, 0xFF}, {Offset::kCodeLengths + 4, 1}, {Offset::kCodes + 64, 1}});
     EXPECT_EQ(rules->CodeText(3), "") << "an erased length is an empty slot";
+    EXPECT_EQ(rules->CodeText(4), "?") << "control characters are not printed";
 }
 
 TEST_F(DtmfRulesTest, ATooShortCodeHoldsThePageUntilStoredAndCancelSkipsTheCheck) {
