@@ -222,8 +222,12 @@ std::string KeyOf(const Entry& entry) {
 } // namespace
 
 DtmfRules::DtmfRules(Session& session, Notifier& notifier)
-    : m_session(session), m_notifier(notifier), m_edit(session.image, session.snapshot),
-      m_tones(session.image, notifier.Texts()) {}
+    : DtmfRules(session, notifier, EditHeldByCaller{}) {
+    m_edit.emplace(session.image, session.snapshot);
+}
+
+DtmfRules::DtmfRules(Session& session, Notifier& notifier, EditHeldByCaller)
+    : m_session(session), m_notifier(notifier), m_tones(session.image, notifier.Texts()) {}
 
 const DtmfRules::SpinSpec& DtmfRules::SpecOf(Spin spin) {
     return kSpins[static_cast<int>(spin)];
@@ -602,7 +606,8 @@ Status DtmfRules::SetOne(std::string_view key, std::string_view value) {
 }
 
 bool DtmfRules::Ok() {
-    m_edit.Commit();
+    if (m_edit)
+        m_edit->Commit();
     return true;
 }
 

@@ -70,6 +70,10 @@ public:
     enum class Box { ManualDial, KeypadAutoPtt, HoldTime, Autodial, ClearToTranspond };
 
     DtmfRules(Session& session, Notifier& notifier);
+    // For a page of a window that holds the image edit itself (the extended settings sheet): the
+    // same rules without a snapshot of their own; Ok() then keeps nothing, the window does.
+    struct EditHeldByCaller {};
+    DtmfRules(Session& session, Notifier& notifier, EditHeldByCaller);
 
     std::string_view Name() const override { return "dtmf"; }
     std::vector<SettingField> Fields() const override;
@@ -136,7 +140,7 @@ private:
 
     Session& m_session;
     Notifier& m_notifier;
-    ScopedImageEdit m_edit;
+    std::optional<ScopedImageEdit> m_edit;
     ToneSequenceRules m_tones;
     bool m_cancelPending = false;
     // The ID or stun code was left too short (and refilled): page changes are refused until that

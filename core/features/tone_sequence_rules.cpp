@@ -113,13 +113,6 @@ std::vector<std::string> ToneSequenceRules::SummaryCells() const {
     return cells;
 }
 
-std::vector<ToneSequenceRules::Tone> ToneSequenceRules::Sequence() const {
-    std::vector<Tone> tones;
-    for (int tone = 0; tone < kTones; ++tone)
-        tones.push_back({Hz(tone), m_image.Byte(Layout::kLengths + tone) * Layout::kUnitsPerByte});
-    return tones;
-}
-
 std::vector<SettingField> ToneSequenceRules::Fields() const {
     std::vector<SettingField> fields = {{std::string(kRepeatKey), BoxText(Repeat())},
                                         {std::string(kIntervalKey), IntervalText()}};

@@ -29,12 +29,6 @@ public:
     };
     static constexpr TextId kNotUsedText = 3010111;
     static constexpr int kTones = static_cast<int>(Layout::kTones);
-    // What PLAY sounds: hz 0 is silence for ms.
-    struct Tone {
-        int hz;
-        int ms;
-        bool operator==(const Tone&) const = default;
-    };
 
     ToneSequenceRules(RadioImage& image, const LanguageTable& texts);
 
@@ -57,7 +51,6 @@ public:
     // The 33 summary cells: each tone's frequency, each tone's length, then the interval; empty
     // where nothing is set (an unused tone's frequency, a length or interval of 0).
     std::vector<std::string> SummaryCells() const;
-    std::vector<Tone> Sequence() const;
 
     std::vector<SettingField> Fields() const;
     Status Set(std::string_view key, std::string_view value, const Notifier& notifier);

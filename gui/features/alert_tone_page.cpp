@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "gui/app/qt_text.h"
@@ -86,8 +87,15 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
     m_playButton->setEnabled(static_cast<bool>(m_play));
     connect(m_playButton, &QPushButton::clicked, this, [this] {
         m_playButton->setChecked(true);
-        m_play(m_rules.Sequence());
-        m_playButton->setChecked(false);
+        if (m_playing)
+            return;
+        m_playing = true;
+        m_play([button = QPointer(m_playButton), this] {
+            if (button) {
+                m_playing = false;
+                button->setChecked(false);
+            }
+        });
     });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(summary);

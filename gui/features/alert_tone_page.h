@@ -14,8 +14,9 @@
 
 namespace rpx::gui {
 
-// Sounds a tone sequence and returns when it has ended (the PLAY button stays pressed meanwhile).
-using PlayTones = std::function<void(const std::vector<ToneSequenceRules::Tone>& tones)>;
+// PLAY: sounds the sequence the image holds now and calls finished when it has ended (at once or
+// later); the button stays pressed until then.
+using PlayTones = std::function<void(std::function<void()> finished)>;
 
 // The special alert tone page of the DTMF dialog: repeat, interval, sixteen frequencies and
 // lengths with their spins, the summary cells (red where set) and PLAY, greyed without a player.
@@ -34,6 +35,7 @@ private:
     PlayTones m_play;
     std::vector<QLabel*> m_cells;
     QPushButton* m_playButton;
+    bool m_playing = false;
 };
 
 } // namespace rpx::gui

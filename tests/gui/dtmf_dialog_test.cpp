@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,14 +26,14 @@ using Offset = DtmfRules::Offset;
 
 class DtmfDialogTest : public ::testing::Test {
 protected:
-    DtmfDialogTest() {
+    void Open(const PlayTones& play = {}) {
         session.image = test::NewImage("MDL2B", 0x31);
         session.image.SetByte(Offset::kAlertToneLevel, 4);
         session.image.SetByte(Offset::kCallAlert, 1);
         session.image.SetByte(Offset::kManualDial, 1);
         before = session.image;
         rules.emplace(session, notifier);
-        dialog = std::make_unique<DtmfDialog>(*rules, notifier, QFont(), PlayTones{}, nullptr);
+        dialog = std::make_unique<DtmfDialog>(*rules, notifier, QFont(), play, nullptr);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -52,6 +53,7 @@ protected:
 };
 
 TEST_F(DtmfDialogTest, AnIdCodeTooShortIsRefusedOnceAndHoldsThePageAndCancelChecksNothing) {
+    Open();
     for (int context : DtmfDialog::kHelpContexts)
         EXPECT_TRUE(
             std::filesystem::exists(RPX_SOURCE_DIR "/resources/help/" + std::to_string(context) + ".html"));
@@ -77,6 +79,7 @@ TEST_F(DtmfDialogTest, AnIdCodeTooShortIsRefusedOnceAndHoldsThePageAndCancelChec
 }
 
 TEST_F(DtmfDialogTest, TheTonePageOpensForASpecialCallAlertAndItsSpinsStoreAtOnce) {
+    Open();
     Tabs().setCurrentIndex(2);
     EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{3003023});
     EXPECT_EQ(Tabs().currentIndex(), 0);
@@ -109,12 +112,26 @@ TEST_F(DtmfDialogTest, TheTonePageOpensForASpecialCallAlertAndItsSpinsStoreAtOnc
     EXPECT_EQ(frequency.text(), "400") << "from 2500 up: not used, then round to 400";
     EXPECT_EQ(session.image.Byte(ToneSequenceLayout::kFrequencies), 40);
     EXPECT_EQ(Child<QLabel>(QStringLiteral("cell-0")).text(), "400");
-    EXPECT_FALSE(Child<QPushButton>(QStringLiteral("play")).isEnabled()) << "no player yet";
+    EXPECT_FALSE(Child<QPushButton>(QStringLiteral("play")).isEnabled()) << "no player";
     dialog->accept();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
+TEST_F(DtmfDialogTest, PlayStaysPressedUntilThePlayerHasFinished) {
+    std::function<void()> finish;
+    Open([&](std::function<void()> finished) { finish = std::move(finished); });
+    auto& play = Child<QPushButton>(QStringLiteral("play"));
+    ASSERT_TRUE(play.isEnabled());
+    play.click();
+    play.click();
+    EXPECT_TRUE(play.isChecked());
+    ASSERT_TRUE(finish);
+    finish();
+    EXPECT_FALSE(play.isChecked());
+}
+
 TEST_F(DtmfDialogTest, MemoriesTakeDtmfKeysOnlyAndEnterGoesRound) {
+    Open();
     Tabs().setCurrentIndex(1);
     auto& first = Child<QLineEdit>(QStringLiteral("memory-1"));
     first.setFocus();
