@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/features/dtmf_rules.h"
 #include "core/features/function_port_rules.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/features/message_rules.h"
@@ -38,6 +39,7 @@ const std::vector<Entry> kEntries = {
     Row<OptionalRules>("optional"),
     Row<KeyAssignmentRules>("key"),
     Row<ScanRules>("scan"),
+    Row<DtmfRules>("dtmf"),
     Row<OrbicallRules>("orbicall"),
     Row<TestFrequencyRules>("test-frequency"),
     Row<MessageRules>("message"),

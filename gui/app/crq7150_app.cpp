@@ -1,5 +1,7 @@
 #include "gui/app/crq7150_app.h"
 
+#include <QMediaDevices>
+
 #include <QFontDatabase>
 #include <QStandardPaths>
 
@@ -18,7 +20,9 @@ namespace rpx::gui {
 
 CRQ7150App::CRQ7150App(StartupOptions options)
     : m_options(std::move(options)), m_notifier(*m_options.messenger, m_texts), m_document(m_session, m_notifier),
-      m_radioPort(m_radioDevice, transport::PathOfDetectedPort) {}
+      m_radioPort(m_radioDevice, transport::PathOfDetectedPort),
+      m_tonePlayer(*m_options.messenger, m_options.soundOutput.value_or(QMediaDevices::defaultAudioOutput())),
+      m_alertTones(m_tonePlayer) {}
 
 CRQ7150App::~CRQ7150App() = default;
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAudioDevice>
 #include <QFont>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "core/radio/document.h"
 #include "core/text/language_table.h"
 #include "gui/link/radio_port_device.h"
+#include "gui/tone/alert_tone_play.h"
+#include "gui/tone/tone_player.h"
 
 namespace rpx::gui {
 
@@ -27,6 +31,9 @@ struct StartupOptions {
     SettingsStore* settingsStore = nullptr;
     Messenger* messenger = nullptr;
     bool showSplash = true;
+    // The sound output of the alert tone player; unset, the system's default (a null device stands
+    // for a machine without one).
+    std::optional<QAudioDevice> soundOutput;
 };
 
 // The application: settings, texts, the image and the radio port for the whole run, the start-up
@@ -50,6 +57,7 @@ public:
     SerialPort& RadioPort() { return m_radioPort; }
     RadioPortDevice& RadioDevice() { return m_radioDevice; }
     const QFont& FixedFont() const { return m_fixedFont; }
+    AlertTonePlay& AlertTones() { return m_alertTones; }
     const std::string& ProgramDirectory() const { return m_options.programDirectory; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
 
@@ -63,6 +71,8 @@ private:
     RadioPortDevice m_radioDevice;
     SerialPort m_radioPort;
     QFont m_fixedFont;
+    TonePlayer m_tonePlayer;
+    AlertTonePlay m_alertTones;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
 

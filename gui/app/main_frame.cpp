@@ -21,6 +21,7 @@
 #include "core/radio/model_variant.h"
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
+#include "core/tone/tone_sequence.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/crq7150_app.h"
 #include "gui/app/help_window.h"
@@ -28,6 +29,7 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/dtmf_dialog.h"
 #include "gui/features/function_port_dialog.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
@@ -40,6 +42,7 @@
 #include "gui/link/radio_info_dialog.h"
 #include "gui/link/test_dialog.h"
 #include "gui/radio/file_dialogs.h"
+#include "gui/tone/alert_tone_play.h"
 #include "gui/radio/model_dialog.h"
 #include "gui/radio/open_data_file_dialog.h"
 
@@ -327,6 +330,21 @@ void CMainFrame::OnKeyAssignment() {
 }
 
 void CMainFrame::OnScan() { AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)); }
+
+// PLAY stays greyed until a tone player is handed to the dialog here.
+void CMainFrame::OnDtmf() {
+    AlertTonePlay& tones = m_app.AlertTones();
+    QMetaObject::Connection ended;
+    const PlayTones play = [&](std::function<void()> finished) {
+        ended = connect(&tones, &AlertTonePlay::finished, this, std::move(finished), Qt::SingleShotConnection);
+        tones.Play(AlertTonesOf(m_app.GetSession().image));
+    };
+    const bool accepted = RunDtmfDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), play, this);
+    // The page waiting for the end of a sequence has gone with the dialog.
+    disconnect(ended);
+    tones.Cancel();
+    AfterFeatureDialog(accepted);
+}
 
 void CMainFrame::OnOrbicall() {
     AfterFeatureDialog(RunOrbicallDialog(m_app.GetSession(), m_app.GetNotifier(), this));

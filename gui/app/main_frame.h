@@ -76,6 +76,7 @@ private:
     void OnOptional();
     void OnKeyAssignment();
     void OnScan();
+    void OnDtmf();
     void OnOrbicall();
     void OnEmbeddedMessage();
     void OnTestFrequency();

@@ -30,6 +30,7 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::Optional, &CMainFrame::OnOptional);
     Handle(Command::Key, &CMainFrame::OnKeyAssignment);
     Handle(Command::Scan, &CMainFrame::OnScan);
+    Handle(Command::Dtmf, &CMainFrame::OnDtmf);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
     Handle(Command::TestFrequency, &CMainFrame::OnTestFrequency);

@@ -3,7 +3,7 @@
 #include "core/tone/alert_tone_recording.h"
 #include "gui/tone/tone_player.h"
 
-namespace rpx {
+namespace rpx::gui {
 
 AlertTonePlay::AlertTonePlay(TonePlayer& player, QObject* parent) : QObject(parent), m_player(player) {
     m_timer.setSingleShot(true);
@@ -19,11 +19,10 @@ void AlertTonePlay::Play(std::vector<AlertTone> tones) {
 }
 
 void AlertTonePlay::Cancel() {
-    if (!m_running)
-        return;
     m_timer.disconnect();
     m_timer.stop();
-    Finish();
+    m_player.Stop();
+    m_running = false;
 }
 
 void AlertTonePlay::StartTone() {
@@ -56,4 +55,4 @@ void AlertTonePlay::Finish() {
     emit finished();
 }
 
-} // namespace rpx
+} // namespace rpx::gui

@@ -7,7 +7,7 @@
 
 #include "core/tone/tone_sequence.h"
 
-namespace rpx {
+namespace rpx::gui {
 
 class TonePlayer;
 
@@ -19,11 +19,12 @@ public:
     explicit AlertTonePlay(TonePlayer& player, QObject* parent = nullptr);
 
     void Play(std::vector<AlertTone> tones);
-    // Ends the sequence at once.
+    // Ends the sequence at once, without finished(): the one who waited for it has gone.
     void Cancel();
     bool Running() const { return m_running; }
 
 signals:
+    // The last tone has ended, or no sound could be made (the reason has been shown).
     void finished();
 
 private:
@@ -38,4 +39,4 @@ private:
     bool m_running = false;
 };
 
-} // namespace rpx
+} // namespace rpx::gui

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace rpx {
+namespace rpx::gui {
 
 // Hands the audio device the player's samples, computed a buffer at a time as it asks for them.
 class TonePlayer::Stream : public QIODevice {
@@ -100,4 +100,4 @@ void TonePlayer::Fail(const char* text) {
     m_messenger.Show(message);
 }
 
-} // namespace rpx
+} // namespace rpx::gui

@@ -13,7 +13,7 @@
 
 class QAudioSink;
 
-namespace rpx {
+namespace rpx::gui {
 
 // The program's sound output: streams the oscillator's wave, 4096 samples at a time, to an audio
 // device (16-bit mono at 11025 samples per second) until stopped. Failures are the plain message
@@ -47,4 +47,4 @@ private:
     std::unique_ptr<QAudioSink> m_sink;
 };
 
-} // namespace rpx
+} // namespace rpx::gui

@@ -43,6 +43,24 @@ TEST_F(CliSettingsCommand, EditsInOrderAndPrintsAsTheDialogsShow) {
     EXPECT_NE(all.find("message.line-1: NORTH DEPOT\nmessage.line-2:\n"), std::string::npos);
 }
 
+TEST_F(CliSettingsCommand, DtmfCodesAndTheTonePageFollowTheWindowsRules) {
+    const auto refused = RunCli({"settings", file, "dtmf", "memory-1=12*#AD", "tone-1-frequency=1000"});
+    EXPECT_EQ(refused.exitCode, 1) << "the tone page needs the special call alert";
+    EXPECT_NE(refused.err.find("Special"), std::string::npos) << refused.err;
+    EXPECT_EQ(Bytes("F0", "2"), "00F0: FF FF\n");
+    ASSERT_EQ(RunCli({"settings", file, "dtmf", "memory-1=12*#ad", "stun-code=", "alert-tone-level=5",
+                      "call-alert=special", "tone-1-frequency=1000"})
+                  .exitCode,
+              0);
+    EXPECT_EQ(Bytes("F0", "7"), "00F0: 31 32 2A 23 41 44 FF\n");
+    EXPECT_EQ(Bytes("1A0", "1"), "01A0: 06\n");
+    EXPECT_EQ(Bytes("1D0", "3"), "01D0: 00 FF FF\n");
+    EXPECT_EQ(Bytes("1E0", "1"), "01E0: 64\n");
+    const std::string shown = RunCli({"settings", file, "dtmf"}).out;
+    EXPECT_NE(shown.find("dtmf.memory-1: 12*#AD\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("dtmf.call-alert: Special\n"), std::string::npos) << shown;
+}
+
 TEST_F(CliSettingsCommand, RefusedValuesAndUsageErrorsSaveNothing) {
     const std::string before = Bytes("260", "4");
     const struct {
