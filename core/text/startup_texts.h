@@ -44,6 +44,8 @@ inline constexpr TextId kNotASetting = 3020705;        // %1 key
 inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typing it into a time field gives
 inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 inline constexpr TextId kNotDigits = 3020751;          // %1 value, %2 most digits
+inline constexpr TextId kFieldDisabled = 3020821;      // %1 key: its control is greyed now
+inline constexpr TextId kTooLongForField = 3020823;    // %1 value, %2 most characters
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.
