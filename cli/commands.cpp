@@ -29,7 +29,8 @@ const std::vector<Command> kCommands = {
     {"channel", "FILE CH [KEY=VALUE...]", "show or edit every field of channel row CH as its channel dialog does",
      2, kAny, {}, {}, false, RunChannel},
     {"settings", "FILE [DIALOG [KEY=VALUE...]] | --keys",
-     "show or edit the feature settings as their dialogs do; --keys lists every key with its values",
+     "show or edit the feature settings as their dialogs do (DIALOG extended, the extended settings "
+     "sheet, needs --extended); --keys lists every key with its values",
      0, kAny, {}, {"keys"}, false, RunSettings},
     {"model", "FILE MODEL [--freq INDEX]", "choose a model (and frequency range entry) as the Model dialog does",
      2, 2, {"freq"}, {}, false, RunModel},

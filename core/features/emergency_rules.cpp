@@ -352,7 +352,8 @@ std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts) {
 
 std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts, Use use) {
     const std::string logic = ChoicesRange({texts.GetText(kInvertedText), texts.GetText(kNormalText)});
-    const std::string outputTime = "0..30, 0 or " + std::string(texts.GetText(kContinuousText)) + " for continuous";
+    const std::string outputTime =
+        "0..30, 0 or " + std::string(texts.GetText(kContinuousText)) + " for continuous";
     const std::string code = "up to 10 of 0-9 A-D * #; any other character empties the code";
     std::vector<SettingKey> keys;
     for (Field field : FieldsOf(use)) {
@@ -360,7 +361,8 @@ std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts, Use use
         switch (field) {
         case Field::Channel:
             keys.push_back({key, "choice",
-                            std::string(texts.GetText(3011021)) + " or a channel 1..4 holding RX and TX frequencies (" +
+                            std::string(texts.GetText(3011021)) +
+                                " or a channel 1..4 holding RX and TX frequencies (" +
                                 GroupChannelLabel(texts, 1) + ".." + GroupChannelLabel(texts, 8) +
                                 " while a key holds the group function)"});
             break;
@@ -395,7 +397,8 @@ std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts, Use use
                 {key, "choice", ChoicesRange({texts.GetText(kMicOffText), texts.GetText(kMicOnText)})});
             break;
         case Field::Cycle:
-            keys.push_back({key, "number", "0..200, 0 or " + std::string(texts.GetText(kNormalText)) + " for normal"});
+            keys.push_back(
+                {key, "number", "0..200, 0 or " + std::string(texts.GetText(kNormalText)) + " for normal"});
             break;
         default:
             keys.push_back({key, "box", kBoxRange});

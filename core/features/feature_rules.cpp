@@ -28,8 +28,7 @@ std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules>
-Entry Row(std::string_view name, bool extendedOnly = false) {
+template <class Rules> Entry Row(std::string_view name, bool extendedOnly = false) {
     return {name, &Open<Rules>, &Rules::Keys, extendedOnly};
 }
 

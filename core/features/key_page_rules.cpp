@@ -99,8 +99,8 @@ bool KeyPageRules::Ok() {
 
 std::vector<SettingKey> KeyPageRules::Keys(const LanguageTable& texts) {
     std::vector<SettingKey> keys;
-    const std::string range = std::string(texts.GetText(kChannelTexts[0])) + ".." + texts.GetText(kChannelTexts[3]) +
-                              ", or a function the key assignment offers";
+    const std::string range = std::string(texts.GetText(kChannelTexts[0])) + ".." +
+                              texts.GetText(kChannelTexts[3]) + ", or a function the key assignment offers";
     for (const char* name : kKeyNames)
         keys.push_back({name, "function", range});
     return keys;

@@ -55,7 +55,8 @@ std::string OrbicallRules::FleetTextOf(uint8_t stored) {
 uint8_t OrbicallRules::FleetOfTyped(std::string_view typed) {
     if (typed.empty())
         return Limit::kNoFleet;
-    return static_cast<uint8_t>(std::clamp(Number(typed), Limit::kFleetMin, Limit::kFleetMax) - Limit::kFleetBase);
+    return static_cast<uint8_t>(std::clamp(Number(typed), Limit::kFleetMin, Limit::kFleetMax) -
+                                Limit::kFleetBase);
 }
 
 std::string OrbicallRules::IdTextOf(int stored) {

@@ -28,6 +28,8 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/features/emergency_dialog.h"
+#include "gui/features/extended_sheet.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
 #include "gui/features/orbicall_dialog.h"
@@ -325,6 +327,14 @@ void CMainFrame::OnOrbicall() {
 
 void CMainFrame::OnEmbeddedMessage() {
     AfterFeatureDialog(RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
+}
+
+void CMainFrame::OnEmergency() {
+    AfterFeatureDialog(RunEmergencyDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
+}
+
+void CMainFrame::OnExtendedSettings() {
+    AfterFeatureDialog(RunExtendedSheet(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
 void CMainFrame::OnProgramRead() {

@@ -76,6 +76,8 @@ private:
     void OnScan();
     void OnOrbicall();
     void OnEmbeddedMessage();
+    void OnEmergency();
+    void OnExtendedSettings();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();

@@ -31,6 +31,8 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::Scan, &CMainFrame::OnScan);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
+    Handle(Command::Emergency, &CMainFrame::OnEmergency);
+    Handle(Command::ExtendedSettings, &CMainFrame::OnExtendedSettings);
 }
 
 void CMainFrame::HandleRadioCommands() {
