@@ -30,6 +30,8 @@ EmergencyDialog::EmergencyDialog(EmergencyRules& rules, const LanguageTable& tex
     setWindowTitle(Tr(texts, kTitle));
     setProperty("helpContext", kHelpContext);
     m_call->SetCodeFont(codeFont);
+    for (EmergencyFields* half : {m_call, m_outputs})
+        half->layout()->setContentsMargins(0, 0, 0, 0);
     // Each half follows what the other changes.
     connect(m_call, &EmergencyFields::changed, m_outputs, &EmergencyFields::Refresh);
     connect(m_outputs, &EmergencyFields::changed, m_call, &EmergencyFields::Refresh);

@@ -75,7 +75,6 @@ EmergencyFields::EmergencyFields(EmergencyRules& rules, const LanguageTable& tex
     if (fields.empty())
         fields = rules.FieldList();
     auto* form = new QFormLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
     for (Field field : fields) {
         QWidget* control = MakeControl(field, texts);
         control->setObjectName(QString::fromLatin1(EmergencyRules::Key(field)));
