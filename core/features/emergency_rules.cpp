@@ -303,12 +303,12 @@ Status EmergencyRules::Set(std::string_view key, std::string_view value) {
         return UnknownKey(key, m_notifier);
     const Field field = *own;
     const FieldInfo& info = Info(field);
-    if (!Enabled(field)) {
-        // Naming what it shows already changes nothing, so a printed setting can be given back.
-        if (value == Shown(field))
-            return {};
+    // Naming what a greyed field, a list or a code shows changes nothing, so a printed setting can
+    // be given back: a channel the list no longer offers, a code longer than the field takes.
+    if ((!Enabled(field) || info.kind == Kind::List || info.kind == Kind::Code) && value == Shown(field))
+        return {};
+    if (!Enabled(field))
         return Failure{m_notifier.Filled(txt::kFieldDisabled, key, "")};
-    }
     switch (info.kind) {
     case Kind::List: {
         std::vector<std::string> texts;

@@ -219,6 +219,14 @@ TEST_F(EmergencyRulesTest, CommandLineValuesFollowTheFieldsAndRefusalsChangeNoth
         EXPECT_FALSE(rules->Set(key, value).Ok()) << key << "=" << value;
     EXPECT_EQ(session.image, start);
     EXPECT_TRUE(rules->Set("fleet", rules->Text(Field::Fleet)).Ok()) << "what it shows changes nothing";
+    session.image.Fill(Offset::kAckCode, 16, '1');
+    session.image.SetByte(Offset::kChannel, 2); // not offered: channel 2 has no frequencies
+    for (const char* key : {"ack-code", "channel"})
+        EXPECT_TRUE(rules->Set(key, rules->Fields()[key[0] == 'a' ? 5 : 0].text).Ok()) << key;
+    EXPECT_EQ(session.image.Byte(Offset::kAckCode + 15), '1');
+    EXPECT_EQ(session.image.Byte(Offset::kChannel), 2);
+    session.image.Fill(Offset::kAckCode, 16, 0xFF);
+    session.image.SetByte(Offset::kChannel, 0);
     for (const auto& [key, value] :
          {std::pair{"type", "msk"}, {"fleet", "120"}, {"horn-logic", "normal"}, {"horn-time", "Continuous"}})
         EXPECT_TRUE(rules->Set(key, value).Ok()) << key << "=" << value;
