@@ -17,13 +17,13 @@ struct Edit {
 
 std::string DialogNames() {
     std::string names;
-    for (const std::string& name : FeatureRulesNames())
+    for (const std::string& name : FeatureRulesNames(true))
         names += (names.empty() ? "" : " ") + name;
     return names;
 }
 
 int PrintKeys(const CliContext& context) {
-    for (const std::string& name : FeatureRulesNames())
+    for (const std::string& name : FeatureRulesNames(context.session.extendedMode))
         for (const SettingKey& key : FeatureRulesKeys(name, context.notifier.Texts()))
             context.out << name << '.' << key.key << " (" << key.form << "): " << key.range << '\n';
     return kExitOk;
@@ -52,8 +52,10 @@ int RunSettings(const CliContext& context) {
     }
     if (args.empty())
         return context.UsageError("a data file is needed, or --keys");
-    std::vector<std::string> names = FeatureRulesNames();
+    std::vector<std::string> names = FeatureRulesNames(context.session.extendedMode);
     if (args.size() > 1) {
+        if (NeedsExtendedMode(args[1]) && !context.session.extendedMode)
+            return context.UsageError(args[1] + " settings exist only in extended mode: add --extended");
         if (std::ranges::find(names, args[1]) == names.end())
             return context.UsageError("DIALOG is one of " + DialogNames() + ", not " + args[1]);
         names = {args[1]};

@@ -29,7 +29,8 @@ const std::vector<Command> kCommands = {
     {"channel", "FILE CH [KEY=VALUE...]", "show or edit every field of channel row CH as its channel dialog does",
      2, kAny, {}, {}, false, RunChannel},
     {"settings", "FILE [DIALOG [KEY=VALUE...]] | --keys",
-     "show or edit the feature settings as their dialogs do; --keys lists every key with its values",
+     "show or edit the feature settings as their dialogs do (DIALOG extended, the extended settings "
+     "sheet, needs --extended); --keys lists every key with its values",
      0, kAny, {}, {"keys"}, false, RunSettings},
     {"tone", "FILE -o OUT.wav", "write the alert tone sequence as the DTMF dialog's PLAY sounds it to a WAV file",
      1, 1, {"o"}, {}, false, RunTone},

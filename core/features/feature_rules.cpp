@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/features/dtmf_rules.h"
+#include "core/features/emergency_rules.h"
+#include "core/features/extended_sheet_rules.h"
 #include "core/features/function_port_rules.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/features/message_rules.h"
@@ -22,6 +24,7 @@ struct Entry {
     std::string_view name;
     Opener open;
     KeyLister keys;
+    bool extendedOnly = false;
 };
 
 template <class Rules>
@@ -29,9 +32,8 @@ std::unique_ptr<FeatureRules> Open(Session& session, Notifier& notifier) {
     return std::make_unique<Rules>(session, notifier);
 }
 
-template <class Rules>
-Entry Row(std::string_view name) {
-    return {name, &Open<Rules>, &Rules::Keys};
+template <class Rules> Entry Row(std::string_view name, bool extendedOnly = false) {
+    return {name, &Open<Rules>, &Rules::Keys, extendedOnly};
 }
 
 // One row per feature dialog, in Edit-menu order: Row<ScanRules>("scan"), ...
@@ -41,9 +43,11 @@ const std::vector<Entry> kEntries = {
     Row<ScanRules>("scan"),
     Row<DtmfRules>("dtmf"),
     Row<OrbicallRules>("orbicall"),
+    Row<EmergencyRules>("emergency"),
     Row<TestFrequencyRules>("test-frequency"),
     Row<MessageRules>("message"),
     Row<FunctionPortRules>("function-port"),
+    Row<ExtendedSheetRules>("extended", true),
 };
 
 } // namespace
@@ -53,11 +57,17 @@ std::unique_ptr<FeatureRules> OpenFeatureRules(std::string_view name, Session& s
     return it == kEntries.end() ? nullptr : it->open(session, notifier);
 }
 
-std::vector<std::string> FeatureRulesNames() {
+std::vector<std::string> FeatureRulesNames(bool extendedMode) {
     std::vector<std::string> names;
     for (const Entry& entry : kEntries)
-        names.emplace_back(entry.name);
+        if (extendedMode || !entry.extendedOnly)
+            names.emplace_back(entry.name);
     return names;
+}
+
+bool NeedsExtendedMode(std::string_view name) {
+    const auto it = std::ranges::find(kEntries, name, &Entry::name);
+    return it != kEntries.end() && it->extendedOnly;
 }
 
 std::vector<SettingKey> FeatureRulesKeys(std::string_view name, const LanguageTable& texts) {

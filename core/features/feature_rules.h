@@ -63,8 +63,11 @@ public:
 
 // The rules of the feature dialog named name, opened on the session; nothing for an unknown name.
 std::unique_ptr<FeatureRules> OpenFeatureRules(std::string_view name, Session& session, Notifier& notifier);
-// The names OpenFeatureRules knows, in Edit-menu order.
-std::vector<std::string> FeatureRulesNames();
+// The names OpenFeatureRules knows, in Edit-menu order; with extendedMode also the dialogs that
+// exist only in extended mode (the extended settings sheet, "extended").
+std::vector<std::string> FeatureRulesNames(bool extendedMode = false);
+// Whether the dialog named name exists only in extended mode.
+bool NeedsExtendedMode(std::string_view name);
 // The keys of the feature dialog named name (see FeatureRules); empty for an unknown name.
 std::vector<SettingKey> FeatureRulesKeys(std::string_view name, const LanguageTable& texts);
 

@@ -23,11 +23,6 @@ int Number(std::string_view digits) {
     return number;
 }
 
-bool FitsField(std::string_view typed, int width) {
-    return static_cast<int>(typed.size()) <= width &&
-           std::ranges::all_of(typed, [](char c) { return c >= '0' && c <= '9'; });
-}
-
 } // namespace
 
 OrbicallRules::OrbicallRules(Session& session, Notifier& notifier)
@@ -47,16 +42,40 @@ int OrbicallRules::Delay() const {
     return delay > Limit::kDelayMax ? Limit::kDelayFallback : delay;
 }
 
-std::string OrbicallRules::FleetText() const {
-    const int stored = m_session.image.Byte(Offset::kFleet);
+bool OrbicallRules::FitsField(std::string_view typed, int width) {
+    return static_cast<int>(typed.size()) <= width &&
+           std::ranges::all_of(typed, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string OrbicallRules::FleetTextOf(uint8_t stored) {
     const int most = Limit::kFleetMax - Limit::kFleetBase;
     return stored >= 1 && stored <= most ? std::to_string(stored + Limit::kFleetBase) : "";
 }
 
-std::string OrbicallRules::IdText() const {
-    const int stored = Id();
+uint8_t OrbicallRules::FleetOfTyped(std::string_view typed) {
+    if (typed.empty())
+        return Limit::kNoFleet;
+    return static_cast<uint8_t>(std::clamp(Number(typed), Limit::kFleetMin, Limit::kFleetMax) -
+                                Limit::kFleetBase);
+}
+
+std::string OrbicallRules::IdTextOf(int stored) {
     return stored >= 1 && stored <= Limit::kIdMax - Limit::kIdBase ? std::to_string(stored + Limit::kIdBase)
                                                                    : "";
+}
+
+uint16_t OrbicallRules::IdOfTyped(std::string_view typed) {
+    if (typed.empty())
+        return 0;
+    return static_cast<uint16_t>(std::clamp(Number(typed), Limit::kIdMin, Limit::kIdMax) - Limit::kIdBase);
+}
+
+std::string OrbicallRules::FleetText() const {
+    return FleetTextOf(m_session.image.Byte(Offset::kFleet));
+}
+
+std::string OrbicallRules::IdText() const {
+    return IdTextOf(Id());
 }
 
 std::string OrbicallRules::DelayText() const {
@@ -68,24 +87,18 @@ int OrbicallRules::BaudSelection() const {
 }
 
 void OrbicallRules::StoreFleet(std::string_view typed) {
-    if (typed.empty()) {
-        m_session.image.SetByte(Offset::kFleet, Limit::kNoFleet);
+    m_session.image.SetByte(Offset::kFleet, FleetOfTyped(typed));
+    if (typed.empty())
         return;
-    }
-    const int fleet = std::clamp(Number(typed), Limit::kFleetMin, Limit::kFleetMax);
-    m_session.image.SetByte(Offset::kFleet, static_cast<uint8_t>(fleet - Limit::kFleetBase));
     // A fleet without an ID cannot be called: it gets the first ID.
     if (const int id = Id(); id == 0 || id == 0xFFFF)
         SetId(1);
 }
 
 void OrbicallRules::StoreId(std::string_view typed) {
-    if (typed.empty()) {
-        SetId(0);
+    SetId(IdOfTyped(typed));
+    if (typed.empty())
         m_session.image.SetByte(Offset::kFleet, Limit::kNoFleet);
-        return;
-    }
-    SetId(std::clamp(Number(typed), Limit::kIdMin, Limit::kIdMax) - Limit::kIdBase);
 }
 
 void OrbicallRules::StoreDelay(std::string_view typed) {

@@ -42,6 +42,16 @@ public:
     bool Ok() override;
     static std::vector<SettingKey> Keys(const LanguageTable& texts);
 
+    // The fleet and ID numbers as every Orbicall field shows and stores them (the emergency call's
+    // too): the text of a stored value, empty for none, and the value a typed number (digits only)
+    // stores, clamped into range, none for an empty field.
+    static std::string FleetTextOf(uint8_t stored);
+    static uint8_t FleetOfTyped(std::string_view typed);
+    static std::string IdTextOf(int stored);
+    static uint16_t IdOfTyped(std::string_view typed);
+    // Whether typed could stand in a digits-only field of width characters.
+    static bool FitsField(std::string_view typed, int width);
+
     // Empty when the image holds no fleet (or no ID).
     std::string FleetText() const;
     std::string IdText() const;

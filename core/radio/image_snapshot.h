@@ -32,6 +32,7 @@ private:
 
     std::array<uint32_t, RadioImage::kSize> m_words;
     bool m_held = false;
+    bool m_sheet = false; // the holder is a sheet, whose pages' edits join it
 };
 
 } // namespace rpx

@@ -9,9 +9,14 @@ namespace rpx {
 // when it ends without Commit() (Cancel, Escape, an exception). One edit at a time: a second one
 // while the first is alive, or any other snapshot taken meanwhile, throws std::logic_error, since
 // it would overwrite the first edit's undo.
+// A sheet of dialog pages is one edit (Scope::Sheet): the edits its pages' rules make while it is
+// open join it, taking no snapshot and putting nothing back; the sheet's own edit keeps or undoes
+// every page's changes at once.
 class ScopedImageEdit {
 public:
-    ScopedImageEdit(RadioImage& image, ImageSnapshot& snapshot);
+    enum class Scope { Dialog, Sheet };
+
+    ScopedImageEdit(RadioImage& image, ImageSnapshot& snapshot, Scope scope = Scope::Dialog);
     ~ScopedImageEdit();
     ScopedImageEdit(const ScopedImageEdit&) = delete;
     ScopedImageEdit& operator=(const ScopedImageEdit&) = delete;
@@ -23,6 +28,7 @@ private:
     RadioImage& m_image;
     ImageSnapshot& m_snapshot;
     bool m_committed = false;
+    bool m_joined = false; // a page's edit inside a sheet's
 };
 
 } // namespace rpx

@@ -47,6 +47,7 @@ inline constexpr TextId kNotDigits = 3020751;          // %1 value, %2 most digi
 inline constexpr TextId kSettingGreyed = 3020801;      // %1 key: its control is greyed now
 inline constexpr TextId kNotAPassword = 3020803;       // %1 value, %2 most characters
 inline constexpr TextId kNotADtmfCode = 3020811;       // %1 value, %2 most characters
+inline constexpr TextId kTooLongForField = 3020823;    // %1 value, %2 most characters
 inline constexpr TextId kNotAFrequencyText = 3020831; // %1 value, %2 most characters
 } // namespace txt
 

@@ -31,6 +31,8 @@
 #include "gui/editor/crq7150_view.h"
 #include "gui/features/dtmf_dialog.h"
 #include "gui/features/function_port_dialog.h"
+#include "gui/features/emergency_dialog.h"
+#include "gui/features/extended_sheet.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
 #include "gui/features/optional_dialog.h"
@@ -367,6 +369,14 @@ void CMainFrame::OnFunctionPort() {
     // Cancel may have put another device back.
     followDevice();
     UpdateTitle();
+}
+
+void CMainFrame::OnEmergency() {
+    AfterFeatureDialog(RunEmergencyDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
+}
+
+void CMainFrame::OnExtendedSettings() {
+    AfterFeatureDialog(RunExtendedSheet(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
 void CMainFrame::OnProgramRead() {

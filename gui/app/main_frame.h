@@ -82,6 +82,8 @@ private:
     void OnTestFrequency();
     // The device choice changes the grid's trunking rows and the menus, even before OK.
     void OnFunctionPort();
+    void OnEmergency();
+    void OnExtendedSettings();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();

@@ -35,6 +35,8 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
     Handle(Command::TestFrequency, &CMainFrame::OnTestFrequency);
     Handle(Command::FunctionPort, &CMainFrame::OnFunctionPort);
+    Handle(Command::Emergency, &CMainFrame::OnEmergency);
+    Handle(Command::ExtendedSettings, &CMainFrame::OnExtendedSettings);
 }
 
 void CMainFrame::HandleRadioCommands() {

@@ -85,6 +85,25 @@ TEST_F(CliSettingsCommand, RefusedValuesAndUsageErrorsSaveNothing) {
     EXPECT_EQ(RunCli({"settings", file, "--keys"}).exitCode, 2);
 }
 
+TEST_F(CliSettingsCommand, EmergencyAndTheExtendedSheetEditTheirBytes) {
+    ASSERT_EQ(RunCli({"settings", file, "emergency", "type=MSK", "fleet=50", "tx-duration=300"}).exitCode, 0);
+    EXPECT_EQ(Bytes("23A", "4"), "023A: 00 01 00 00\n");
+    EXPECT_EQ(Bytes("201", "1"), "0201: FF\n");
+    const auto greyed = RunCli({"settings", file, "emergency", "code=123"});
+    EXPECT_EQ(greyed.exitCode, 1) << "the codes are greyed while MSK is sent";
+    EXPECT_NE(greyed.err.find("emergency.code=123: code cannot be changed now"), std::string::npos) << greyed.err;
+
+    EXPECT_EQ(RunCli({"settings", file, "extended", "scrambler.voice-1=on"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"settings", file}).out.find("extended."), std::string::npos);
+    ASSERT_EQ(RunCli({"settings", file, "extended", "scrambler.voice-1=on", "key.ch-4=Monitor", "--extended"})
+                  .exitCode,
+              0);
+    EXPECT_EQ(Bytes("2E", "1"), "002E: 0F\n");
+    EXPECT_EQ(Bytes("243", "1"), "0243: 06\n");
+    EXPECT_NE(RunCli({"settings", file, "extended", "--extended"}).out.find("extended.key.ch-4: Monitor\n"),
+              std::string::npos);
+}
+
 TEST_F(CliSettingsCommand, KeysListEveryFieldThatPrintingShows) {
     const std::string keys = RunCli({"settings", "--keys"}).out;
     EXPECT_NE(keys.find("scan.revert-channel (choice): Selected, Last Called, #0..#1\n"), std::string::npos);

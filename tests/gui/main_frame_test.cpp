@@ -148,7 +148,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
          13,
          8},
         {"range 0x23", false, false, false, 0x23, {{5, Text(3019113) + " (off)"}}, {}, 12, 4},
-        {"extended, hidden functions", true, true, false, 0x31, {{12, Text(3002119) + " (off)"}}, {}, 13, 4},
+        {"extended, hidden functions", true, true, false, 0x31, {{12, Text(3002119)}}, {}, 13, 4},
         {"extended", true, false, false, 0x31, {}, {}, 12, 4},
     };
     for (const auto& c : cases) {

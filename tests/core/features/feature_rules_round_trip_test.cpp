@@ -20,7 +20,7 @@ TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByteOfEveryGoldenFile) {
         Session session;
         ASSERT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat"));
         const RadioImage golden = session.image;
-        for (const std::string& name : FeatureRulesNames()) {
+        for (const std::string& name : FeatureRulesNames(true)) {
             auto rules = OpenFeatureRules(name, session, notifier);
             ASSERT_NE(rules, nullptr) << name;
             std::vector<std::string> shown;
