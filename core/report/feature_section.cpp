@@ -10,6 +10,8 @@ constexpr int kFirstFieldLine = 2;
 // More fields than this go two to a line, so that a long dialog still fits its page.
 constexpr std::size_t kSingleColumnFields = 24;
 constexpr TextId kNone = 3018007;
+// One field a line leaves room for the long labels of a dialog.
+constexpr int kSingleColumnValue = 60;
 
 void AddFieldLines(PrintPage& page, const std::vector<std::pair<std::string, std::string>>& fields) {
     const bool twoColumns = fields.size() > kSingleColumnFields;
@@ -17,7 +19,11 @@ void AddFieldLines(PrintPage& page, const std::vector<std::pair<std::string, std
         const bool right = twoColumns && i % 2 == 1;
         const int line = kFirstFieldLine + static_cast<int>(twoColumns ? i / 2 : i);
         page.AddBody(line, right ? BodyColumn::kLabel2 : BodyColumn::kLabel, fields[i].first);
-        page.AddBody(line, right ? BodyColumn::kValue2 : BodyColumn::kValue, fields[i].second);
+        page.AddBody(line,
+                     right        ? BodyColumn::kValue2
+                     : twoColumns ? BodyColumn::kValue
+                                  : kSingleColumnValue,
+                     fields[i].second);
     }
 }
 
