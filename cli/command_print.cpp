@@ -1,21 +1,17 @@
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include <memory>
 
 #include "cli/commands.h"
-#include "core/radio/safe_file_writer.h"
 #include "core/report/print_selection_rules.h"
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
-#include "gui/report/print_painter.h"
+#include "gui/report/pdf_export.h"
 
 namespace rpx::cli {
 
 namespace {
 
-constexpr int kPdfResolution = 600;
 constexpr TextId kRecordTitle = 3018023;
 
 std::string SectionNames() {
@@ -69,24 +65,13 @@ int RunPrint(const CliContext& context) {
     TestModeState noTestMode;
     PrintPipeline pipeline(context.session, context.notifier, noTestMode);
     pipeline.RequestFromDialog(rules.Selection());
-    const int pages = pipeline.OnPreparePrinting();
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setResolution(kPdfResolution);
-        writer.setTitle(QString::fromStdString(context.notifier.Text(kRecordTitle)));
-        gui::PaintPrintJob(pipeline, writer, gui::LocalTimeNow(), 1, pages);
-    }
-    const QByteArray& bytes = pdf.data();
-    const Status saved = WriteFileSafely(
-        output, {reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
-    if (!saved) {
-        context.notifier.ShowFilled(txt::kSaveFailed, output, saved.Message(), txt::kCaptionError,
+    const Result<int> pages = gui::ExportPdf(pipeline, output, context.notifier.Text(kRecordTitle));
+    if (!pages) {
+        context.notifier.ShowFilled(txt::kSaveFailed, output, pages.Message(), txt::kCaptionError,
                                     MessageButtons::Ok, MessageIcon::Stop);
         return kExitFailed;
     }
-    context.out << output << ": " << pages << (pages == 1 ? " page" : " pages") << '\n';
+    context.out << output << ": " << *pages << (*pages == 1 ? " page" : " pages") << '\n';
     return kExitOk;
 }
 

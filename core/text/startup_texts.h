@@ -22,9 +22,9 @@ inline constexpr TextId kNotRegularFile = 3020101;    // reason: a FIFO, device 
 inline constexpr TextId kDataFileTooShort = 3020103;  // %1 path, %2 size in bytes
 inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
 inline constexpr TextId kFileInUse = 3020107;         // %1 path
-inline constexpr TextId kPartlyWritten = 3020201;  // a write that stopped after blocks went out
-inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, %2 the radio's
-inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
+inline constexpr TextId kPartlyWritten = 3020201;     // a write that stopped after blocks went out
+inline constexpr TextId kModelCodes = 3020203;        // %1 the data's model code, %2 the radio's
+inline constexpr TextId kPortNoAccess = 3020205;      // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 
@@ -44,6 +44,11 @@ inline constexpr TextId kNotASetting = 3020705;        // %1 key
 inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typing it into a time field gives
 inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 inline constexpr TextId kNotDigits = 3020751;          // %1 value, %2 most digits
+// Print preview and the printed record as a PDF
+inline constexpr TextId kPrintPreviewMenu = 3020841;
+inline constexpr TextId kExportPdfMenu = 3020843;
+inline constexpr TextId kExportPdfTitle = 3020845; // file dialog title
+inline constexpr TextId kPdfFilter = 3020847;      // file dialog filter
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

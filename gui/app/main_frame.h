@@ -13,6 +13,7 @@
 #include "core/link/transfer_commands.h"
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
+#include "gui/report/print_commands.h"
 
 namespace rpx::gui {
 
@@ -71,6 +72,9 @@ private:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFilePrint() { m_print.OnFilePrint(); }
+    void OnFilePrintPreview() { m_print.OnFilePrintPreview(); }
+    void OnExportPdf() { m_print.OnExportPdf(); }
     void OnModel();
     void OnKeyAssignment();
     void OnScan();
@@ -104,6 +108,9 @@ private:
     RadioLink m_link;
     TransferCommands m_transfer;
     LinkRunner m_runner;
+    // What test mode last read from the radio; the tuning-data page prints it.
+    TestModeState m_testMode;
+    PrintCommands m_print;
 };
 
 } // namespace rpx::gui
