@@ -22,9 +22,9 @@ inline constexpr TextId kNotRegularFile = 3020101;    // reason: a FIFO, device 
 inline constexpr TextId kDataFileTooShort = 3020103;  // %1 path, %2 size in bytes
 inline constexpr TextId kDataFileBadHeader = 3020105; // %1 path
 inline constexpr TextId kFileInUse = 3020107;         // %1 path
-inline constexpr TextId kPartlyWritten = 3020201;     // a write that stopped after blocks went out
-inline constexpr TextId kModelCodes = 3020203;        // %1 the data's model code, %2 the radio's
-inline constexpr TextId kPortNoAccess = 3020205;      // %1 device path, %2 reason; not a group matter
+inline constexpr TextId kPartlyWritten = 3020201;  // a write that stopped after blocks went out
+inline constexpr TextId kModelCodes = 3020203;     // %1 the data's model code, %2 the radio's
+inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason; not a group matter
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 
