@@ -43,6 +43,9 @@ void PrintPipeline::PrintSectionPage(PrintPage& page, const PlannedPage& planned
     case PrintSection::Channel:
         PrintChannelSection(page, m_session, m_notifier, planned.part);
         break;
+    case PrintSection::SmarTrunkChannel:
+        PrintBoardChannels(page, m_session.image, m_notifier.Texts(), planned.part);
+        break;
     case PrintSection::Orbicall:
         PrintOrbicallSection(page, m_session, m_notifier.Texts());
         break;

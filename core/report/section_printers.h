@@ -2,6 +2,8 @@
 
 #include <ctime>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/app/notifier.h"
 #include "core/app/session.h"
@@ -34,6 +36,16 @@ void PrintChannelSection(PrintPage& page, Session& session, Notifier& notifier, 
 // its labels and the texts it shows.
 void PrintFeatureSection(PrintPage& page, Session& session, Notifier& notifier, PrintSection section);
 void PrintOrbicallSection(PrintPage& page, const Session& session, const LanguageTable& texts);
+// The trunking board's settings as the SmarTrunk dialog shows them: its basic page's label and
+// shown text of each field, the speed-dial memories (row label, digits) and the code list's entries.
+struct BoardSettingsText {
+    std::vector<std::pair<std::string, std::string>> basic;
+    std::vector<std::pair<std::string, std::string>> speedDial;
+    std::vector<std::string> codeList;
+};
+void PrintBoardSettings(PrintPage& page, const LanguageTable& texts, const BoardSettingsText& board);
+// The trunking groups' channels: groups 1 and 2 on part 0, 3 and 4 on part 1.
+void PrintBoardChannels(PrintPage& page, const RadioImage& image, const LanguageTable& texts, int part);
 void PrintTuningData(PrintPage& page, const TestModeState& state, const LanguageTable& texts);
 
 } // namespace rpx

@@ -148,5 +148,26 @@ TEST_F(PrintPipelineTest, SelectionOffersOnlyWhatTheImageHasAndOkNeedsABox) {
     EXPECT_TRUE(rules.IsChecked(PrintSection::Extended));
 }
 
+TEST_F(PrintPipelineTest, BoardPagesPutSpeedDialBesideCodeListAndTwoGroupsOnAPage) {
+    PrintPage settings;
+    PrintBoardSettings(settings, test::ShippedTexts(),
+                       {{{"System Tone", "3"}}, {{"Speed Dial 0", "5551234"}}, {"12"}});
+    EXPECT_EQ(BodyLine(settings, 2), (std::vector<std::string>{"System Tone", "3"}));
+    EXPECT_EQ(BodyLine(settings, 4), (std::vector<std::string>{Text(3019077), Text(3019081)}));
+    EXPECT_EQ(BodyLine(settings, 5), (std::vector<std::string>{"Speed Dial 0", "5551234", "1", "12"}));
+
+    const std::size_t group4channel2 = layout::kUpperMemory + 3 * 0x100 + 0x10;
+    session.image.Fill(group4channel2, 4, 0x00);
+    session.image.SetByte(group4channel2 + 3, 0x45);   // no TX frequency: that cell stays empty
+    session.image.SetWord(group4channel2 + 8, 0x2813); // D023N
+    PrintPage channels;
+    PrintBoardChannels(channels, session.image, test::ShippedTexts(), 1);
+    EXPECT_EQ(BodyLine(channels, 2 + 19), (std::vector<std::string>{Text(3019157) + " 4"}));
+    const std::vector<std::string> line = BodyLine(channels, 2 + 19 + 3);
+    ASSERT_GE(line.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>(line.begin(), line.begin() + 4)),
+              (std::vector<std::string>{"2", "450.00000", "D023N", Text(1001023)}));
+}
+
 } // namespace
 } // namespace rpx
