@@ -33,6 +33,7 @@ int RunRow(const CliContext& context);
 int RunCopy(const CliContext& context);
 int RunChannel(const CliContext& context);
 int RunSettings(const CliContext& context);
+int RunPrint(const CliContext& context);
 int RunModel(const CliContext& context);
 int RunTone(const CliContext& context);
 int RunHex(const CliContext& context);

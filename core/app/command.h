@@ -10,6 +10,8 @@ enum class Command : int {
     FileSave = 57603,
     FileSaveAs = 57604,
     Print = 32798,
+    PrintPreview = 57609,
+    ExportPdf = 32852, // the printed record as a PDF file
     Exit = 57665,
     Model = 32773,
     Optional = 32774,

@@ -11,6 +11,8 @@ void AddFileCommands(CommandTable& table) {
     table.Add(Command::FileSave, 3002007, "Ctrl+S", 3);
     table.Add(Command::FileSaveAs, 3002009, "", 4);
     table.Add(Command::Print, 3002011, "Ctrl+P", 1357);
+    table.Add(Command::PrintPreview, txt::kPrintPreviewMenu, "", 1357);
+    table.Add(Command::ExportPdf, txt::kExportPdfMenu, "", 1357);
     table.Add(Command::Exit, 3002013, "", 5);
 }
 

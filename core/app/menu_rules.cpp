@@ -45,6 +45,8 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
                                   Item(Command::FileSaveAs),
                                   kSeparator,
                                   Item(Command::Print),
+                                  Item(Command::PrintPreview),
+                                  Item(Command::ExportPdf),
                                   kSeparator,
                                   Item(Command::Exit)};
     menus.dropDowns[kModelMenu] = {Item(Command::Model)};

@@ -13,10 +13,12 @@
 namespace rpx {
 
 // One field of a feature dialog as the dialog shows it: a short, stable, lower-case-hyphenated key
-// (e.g. "revert-channel") and the text the control shows.
+// (e.g. "revert-channel"), the text the control shows and the text of the field's label in the
+// dialog (0 when it has none; the printed record then shows the key).
 struct SettingField {
     std::string key;
     std::string text;
+    TextId label = 0;
     bool operator==(const SettingField&) const = default;
 };
 

@@ -14,13 +14,17 @@ namespace {
 constexpr std::string_view kRevertKey = "revert-channel";
 constexpr std::string_view kOffHookKey = "off-hook-scan";
 
+constexpr TextId kRevertLabel = 3007007;
+constexpr TextId kOffHookText = 3007013;
+
 struct TimeKey {
     std::string_view key;
     ScanRules::Time time;
+    TextId label;
 };
 constexpr TimeKey kTimeKeys[] = {
-    {"dropout-delay-time", ScanRules::Time::DropoutDelay},
-    {"tx-dwell-time", ScanRules::Time::DwellTime},
+    {"dropout-delay-time", ScanRules::Time::DropoutDelay, 3007009},
+    {"tx-dwell-time", ScanRules::Time::DwellTime, 3007011},
 };
 
 // The number at the start of text; nothing when it does not start with one.
@@ -65,10 +69,11 @@ std::vector<SettingKey> ScanRules::Keys(const LanguageTable& texts) {
 }
 
 std::vector<SettingField> ScanRules::Fields() const {
-    std::vector<SettingField> fields = {{std::string(kRevertKey), RevertItems()[RevertSelection()]}};
+    std::vector<SettingField> fields = {
+        {std::string(kRevertKey), RevertItems()[RevertSelection()], kRevertLabel}};
     for (const TimeKey& time : kTimeKeys)
-        fields.push_back({std::string(time.key), TimeText(time.time)});
-    fields.push_back({std::string(kOffHookKey), BoxText(OffHookScan())});
+        fields.push_back({std::string(time.key), TimeText(time.time), time.label});
+    fields.push_back({std::string(kOffHookKey), BoxText(OffHookScan()), kOffHookText});
     return fields;
 }
 

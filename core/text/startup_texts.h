@@ -44,11 +44,16 @@ inline constexpr TextId kNotASetting = 3020705;        // %1 key
 inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typing it into a time field gives
 inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 inline constexpr TextId kNotDigits = 3020751;          // %1 value, %2 most digits
+// Print preview and the printed record as a PDF
 inline constexpr TextId kSettingGreyed = 3020801;      // %1 key: its control is greyed now
 inline constexpr TextId kNotAPassword = 3020803;       // %1 value, %2 most characters
 inline constexpr TextId kNotADtmfCode = 3020811;       // %1 value, %2 most characters
 inline constexpr TextId kTooLongForField = 3020823;    // %1 value, %2 most characters
 inline constexpr TextId kNotAFrequencyText = 3020831; // %1 value, %2 most characters
+inline constexpr TextId kPrintPreviewMenu = 3020841;
+inline constexpr TextId kExportPdfMenu = 3020843;
+inline constexpr TextId kExportPdfTitle = 3020845; // file dialog title
+inline constexpr TextId kPdfFilter = 3020847;      // file dialog filter
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -14,6 +14,7 @@
 #include "core/link/transfer_commands.h"
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
+#include "gui/report/print_commands.h"
 
 namespace rpx::gui {
 
@@ -72,6 +73,9 @@ private:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFilePrint() { m_print.OnFilePrint(); }
+    void OnFilePrintPreview() { m_print.OnFilePrintPreview(); }
+    void OnExportPdf() { m_print.OnExportPdf(); }
     void OnModel();
     void OnOptional();
     void OnKeyAssignment();
@@ -113,7 +117,10 @@ private:
     RadioLink m_link;
     TransferCommands m_transfer;
     LinkRunner m_runner;
-    TestModeState m_testState; // kept from one Program > Test to the next
+    // What test mode last read from the radio, kept from one Program > Test to the next; the
+    // tuning-data page prints it.
+    TestModeState m_testState;
+    PrintCommands m_print;
 };
 
 } // namespace rpx::gui

@@ -22,6 +22,9 @@ void CMainFrame::HandleFileCommands() {
     Handle(Command::FileOpen, &CMainFrame::OnFileOpen);
     Handle(Command::FileSave, &CMainFrame::OnFileSave);
     Handle(Command::FileSaveAs, &CMainFrame::OnFileSaveAs);
+    Handle(Command::Print, &CMainFrame::OnFilePrint);
+    Handle(Command::PrintPreview, &CMainFrame::OnFilePrintPreview);
+    Handle(Command::ExportPdf, &CMainFrame::OnExportPdf);
     Handle(Command::Exit, &CMainFrame::OnExit);
 }
 

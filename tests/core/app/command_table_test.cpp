@@ -50,7 +50,9 @@ TEST(CommandTable, EveryHelpContextHasAPageListedInMenuOrder) {
     for (const CommandRow& row : table.Rows()) {
         if (row.helpContext < 0)
             continue;
-        menuOrder.push_back(row.helpContext);
+        // Commands next to each other may share a page (Print, Print Preview, Export PDF).
+        if (menuOrder.empty() || menuOrder.back() != row.helpContext)
+            menuOrder.push_back(row.helpContext);
         EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(kHelpFolder) /
                                             (std::to_string(row.helpContext) + ".html")))
             << row.helpContext;
