@@ -91,7 +91,7 @@ TEST_F(CliSettingsCommand, EmergencyAndTheExtendedSheetEditTheirBytes) {
     EXPECT_EQ(Bytes("201", "1"), "0201: FF\n");
     const auto greyed = RunCli({"settings", file, "emergency", "code=123"});
     EXPECT_EQ(greyed.exitCode, 1) << "the codes are greyed while MSK is sent";
-    EXPECT_NE(greyed.err.find("emergency.code=123: code cannot be changed now"), std::string::npos) << greyed.err;
+    EXPECT_NE(greyed.err.find("emergency.code=123: code is greyed now"), std::string::npos) << greyed.err;
 
     EXPECT_EQ(RunCli({"settings", file, "extended", "scrambler.voice-1=on"}).exitCode, 2);
     EXPECT_EQ(RunCli({"settings", file}).out.find("extended."), std::string::npos);

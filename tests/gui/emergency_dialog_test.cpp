@@ -92,7 +92,7 @@ TEST_F(EmergencyDialogTest, ExtendedSheetKeepsEveryPageOnOkAndUndoesThemOnCancel
         QTest::keyClick(&lightLogic, Qt::Key_Down); // normal
         ASSERT_TRUE(lightTime.isEnabled()) << "no model gate on the sheet";
         lightTime.setFocus();
-        QTest::keyClick(&lightTime, Qt::Key_A, Qt::ControlModifier);
+        lightTime.selectAll();
         QTest::keyClicks(&lightTime, "7");
         if (ok)
             sheet->accept(); // stores the field holding the focus
