@@ -5,6 +5,7 @@
 
 #include "core/editor/leading_number.h"
 #include "core/text/text_ids.h"
+#include "core/trunking/board_file.h"
 
 namespace rpx {
 
@@ -183,6 +184,28 @@ std::string SmarTrunkRules::CommitCodeListEntry(int index, std::string_view type
 void SmarTrunkRules::SetAccessCode(std::string_view digits) {
     m_session.board.SetAccessCode(digits);
     m_session.accessCodeKnown = true;
+}
+
+bool SmarTrunkRules::OpenBoardFile(const std::filesystem::path& path) {
+    Result<BoardImage> board = ReadBoardFile(path, m_notifier);
+    if (board)
+        m_session.board = *board;
+    return Reported(board);
+}
+
+bool SmarTrunkRules::SaveBoardFile(const std::filesystem::path& path) {
+    return Reported(WriteBoardFile(path, m_session.board, m_notifier));
+}
+
+template <class T> bool SmarTrunkRules::Reported(const Result<T>& result) {
+    if (!result)
+        m_notifier.Show(Message{{},
+                                txt::kCaptionError,
+                                result.Message(),
+                                m_notifier.Text(txt::kCaptionError),
+                                MessageButtons::Ok,
+                                MessageIcon::Stop});
+    return result.Ok();
 }
 
 std::vector<SmarTrunkRules::Row> SmarTrunkRules::BasicRows() const {

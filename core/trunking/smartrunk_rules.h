@@ -1,10 +1,12 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/app/notifier.h"
+#include "core/app/result.h"
 #include "core/app/session.h"
 
 namespace rpx {
@@ -74,6 +76,11 @@ public:
     // may offer it from now on.
     void SetAccessCode(std::string_view digits);
 
+    // The dialog's board file buttons. Opening replaces every character (Cancel brings the earlier
+    // ones back); saving writes the settings as they stand. A failure is shown; false then.
+    bool OpenBoardFile(const std::filesystem::path& path);
+    bool SaveBoardFile(const std::filesystem::path& path);
+
     // The basic page's label and shown text of each field, in the dialog's order.
     struct Row {
         std::string label;
@@ -86,6 +93,8 @@ public:
 
 private:
     std::string DigitsOf(std::size_t offset) const;
+    // Shows a failure's message; true when there was none.
+    template <class T> bool Reported(const Result<T>& result);
 
     Session& m_session;
     Notifier& m_notifier;

@@ -38,6 +38,8 @@
 #include "gui/radio/file_dialogs.h"
 #include "gui/radio/model_dialog.h"
 #include "gui/radio/open_data_file_dialog.h"
+#include "gui/trunking/smartrunk_dialog.h"
+#include "gui/trunking/trunking_channel_dialog.h"
 
 namespace rpx::gui {
 
@@ -75,6 +77,9 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
     // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.
     connect(m_view, &CRQ7150View::detailRequested, this, [this](int row) {
         RunChannelDetailDialog(m_app.GetSession(), m_app.GetNotifier(), row, this);
+    });
+    connect(m_view, &CRQ7150View::trunkingChannelRequested, this, [this](int row) {
+        AfterFeatureDialog(RunTrunkingChannelDialog(m_app.GetSession(), m_app.GetNotifier(), row, this));
     });
     HandleCommands();
     CreateActions();
@@ -326,6 +331,8 @@ void CMainFrame::OnOrbicall() {
 void CMainFrame::OnEmbeddedMessage() {
     AfterFeatureDialog(RunMessageDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), this));
 }
+
+void CMainFrame::OnSmarTrunk() { RunSmarTrunkDialog(m_app.GetSession(), m_app.GetNotifier(), this); }
 
 void CMainFrame::OnProgramRead() {
     std::optional<StagedRead> staged;

@@ -76,6 +76,7 @@ private:
     void OnScan();
     void OnOrbicall();
     void OnEmbeddedMessage();
+    void OnSmarTrunk();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();

@@ -31,6 +31,7 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::Scan, &CMainFrame::OnScan);
     Handle(Command::Orbicall, &CMainFrame::OnOrbicall);
     Handle(Command::EmbeddedMessage, &CMainFrame::OnEmbeddedMessage);
+    Handle(Command::SmarTrunk, &CMainFrame::OnSmarTrunk);
 }
 
 void CMainFrame::HandleRadioCommands() {
