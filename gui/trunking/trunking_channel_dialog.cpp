@@ -29,6 +29,7 @@ TrunkingChannelDialog::TrunkingChannelDialog(TrunkingChannelRules& rules, const 
                                              QWidget* parent)
     : QDialog(parent), m_rules(rules) {
     setWindowTitle(ToQt(rules.Title()));
+    setProperty("helpContext", kHelpContext);
     auto* grid = new QGridLayout;
     auto label = [&](TextId id, int row, int column, int span = 1) {
         grid->addWidget(new QLabel(Tr(texts, id), this), row, column, 1, span, Qt::AlignCenter);

@@ -17,6 +17,8 @@ class TrunkingChannelDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The dialog's own context: 0x20000 plus its resource number 227.
+    static constexpr int kHelpContext = 0x200E3;
     static constexpr TrunkingList kLists[] = {TrunkingList::Decode, TrunkingList::Encode, TrunkingList::Power,
                                               TrunkingList::WideNarrow, TrunkingList::BeatShift};
 
