@@ -8,18 +8,7 @@
 
 namespace rpx::gui {
 
-namespace {
-
-constexpr TextId kPrimaryLabel = 3019051;
-constexpr TextId kSecondaryLabel = 3019053;
-constexpr TextId kSystemToneLabel = 3019057;
-constexpr TextId kSystemIdLabel = 3019059;
-constexpr TextId kLowerLabel = 3019061;
-constexpr TextId kUpperLabel = 3019063;
-
-} // namespace
-
-SmarTrunkBasicPage::SmarTrunkBasicPage(SmarTrunkRules& rules, const LanguageTable& texts, QWidget* parent)
+SmarTrunkBasicPage::SmarTrunkBasicPage(SmarTrunkRules& rules, QWidget* parent)
     : QWidget(parent), m_rules(rules), m_lower(DigitEdit("lowerBlock", 4)),
       m_upper(DigitEdit("upperBlock", 4)),
       m_systemTone(new DigitSpinField(
@@ -60,19 +49,24 @@ SmarTrunkBasicPage::SmarTrunkBasicPage(SmarTrunkRules& rules, const LanguageTabl
         m_choices[choice] = box;
         return box;
     };
+    // The rows in the dialog's order, with the labels the rules give them.
+    QWidget* fields[] = {m_codes[BoardCode::Primary],
+                         m_codes[BoardCode::Secondary],
+                         list(BoardChoice::PrioritySubscriber),
+                         m_systemTone,
+                         m_systemId,
+                         m_lower,
+                         m_upper,
+                         list(BoardChoice::BusyChannelDetect),
+                         list(BoardChoice::AutomaticPtt),
+                         list(BoardChoice::EmergencyOverride),
+                         list(BoardChoice::ClearChannelAlerting),
+                         list(BoardChoice::RadioKill),
+                         list(BoardChoice::SpeedDialProgramming)};
     auto* form = new QFormLayout(this);
-    form->addRow(Tr(texts, kPrimaryLabel), m_codes[BoardCode::Primary]);
-    form->addRow(Tr(texts, kSecondaryLabel), m_codes[BoardCode::Secondary]);
-    form->addRow(Tr(texts, SmarTrunkRules::Label(BoardChoice::PrioritySubscriber)),
-                 list(BoardChoice::PrioritySubscriber));
-    form->addRow(Tr(texts, kSystemToneLabel), m_systemTone);
-    form->addRow(Tr(texts, kSystemIdLabel), m_systemId);
-    form->addRow(Tr(texts, kLowerLabel), m_lower);
-    form->addRow(Tr(texts, kUpperLabel), m_upper);
-    for (BoardChoice choice :
-         {BoardChoice::BusyChannelDetect, BoardChoice::AutomaticPtt, BoardChoice::EmergencyOverride,
-          BoardChoice::ClearChannelAlerting, BoardChoice::RadioKill, BoardChoice::SpeedDialProgramming})
-        form->addRow(Tr(texts, SmarTrunkRules::Label(choice)), list(choice));
+    const auto rows = m_rules.BasicRows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        form->addRow(ToQt(rows[i].label), fields[i]);
     Load();
 }
 

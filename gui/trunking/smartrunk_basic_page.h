@@ -17,7 +17,7 @@ class SmarTrunkBasicPage : public QWidget {
     Q_OBJECT
 
 public:
-    SmarTrunkBasicPage(SmarTrunkRules& rules, const LanguageTable& texts, QWidget* parent = nullptr);
+    SmarTrunkBasicPage(SmarTrunkRules& rules, QWidget* parent = nullptr);
 
     // Shows the board settings as they stand (after a board file was opened).
     void Load();

@@ -33,7 +33,7 @@ constexpr int kValueWidth = 140;
 SmarTrunkDialog::SmarTrunkDialog(SmarTrunkRules& rules, Notifier& notifier, const std::string& directory,
                                  QWidget* parent)
     : QDialog(parent), m_rules(rules), m_notifier(notifier), m_directory(directory),
-      m_pages(new QTabWidget(this)), m_basic(new SmarTrunkBasicPage(rules, notifier.Texts(), this)),
+      m_pages(new QTabWidget(this)), m_basic(new SmarTrunkBasicPage(rules, this)),
       m_speedDial(new SmarTrunkTablePage(
           BoardImage::Limit::kSpeedDialEntries, BoardImage::Limit::kSpeedDialLength,
           {{}, {}, kNameWidth, kValueWidth}, [&rules](int row) { return rules.SpeedDialLabel(row); },

@@ -146,7 +146,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
          false,
          true,
          0x31,
-         {{12, Text(3019117) + " (off)"}},
+         {{12, Text(3019117)}},
          {{4, "-"}, {5, Text(3019119) + " (off)"}},
          13,
          8},
@@ -254,7 +254,7 @@ TEST_F(MainFrameTest, F10OpensTheRowsChannelDetails) {
 }
 
 // In trunking mode a trunking row's ">>" opens its group's channels, which store into the group's
-// records; Edit > SmarTrunk keeps its edit on OK and the board file saves it.
+// records; Edit > SmarTrunk keeps its edit on OK.
 TEST_F(MainFrameTest, TrunkingRowsAndSmarTrunkOpenTheirDialogs) {
     ASSERT_TRUE(Start());
     TheSession().image.SetByte(0x258, 3);

@@ -40,6 +40,15 @@ protected:
         QTest::keyClicks(&field, text);
         QTest::keyClick(&field, Qt::Key_Tab);
     }
+    // The file dialog about to open picks path.
+    static void AnswerFileDialog(const std::filesystem::path& path) {
+        QTimer::singleShot(0, [path] {
+            auto* files = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(path.string()));
+            files->accept();
+        });
+    }
     std::string Stored(std::size_t offset, std::size_t count) const {
         return session.board.Text(offset, count);
     }
@@ -78,24 +87,12 @@ TEST_F(SmarTrunkDialogTest, FieldsStoreWhenLeftAndAShortCodeTakesTheFocusBack) {
 
 TEST_F(SmarTrunkDialogTest, BoardFileButtonsSaveAndOpenTheSettings) {
     session.board.SetSpeedDial(0, "42");
-    QTimer::singleShot(0, [this] {
-        auto* files = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(files, nullptr);
-        files->findChild<QLineEdit*>("fileNameEdit")
-            ->setText(QString::fromStdString((dir / "kept.board").string()));
-        files->accept();
-    });
+    AnswerFileDialog(dir / "kept.board");
     dialog->findChild<QPushButton*>("saveBoardFile")->click();
     ASSERT_TRUE(ParseBoardFile(test::ReadFileBytes(dir / "kept.board")));
 
     session.board.SetSpeedDial(0, "");
-    QTimer::singleShot(0, [this] {
-        auto* files = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(files, nullptr);
-        files->findChild<QLineEdit*>("fileNameEdit")
-            ->setText(QString::fromStdString((dir / "kept.board").string()));
-        files->accept();
-    });
+    AnswerFileDialog(dir / "kept.board");
     dialog->findChild<QPushButton*>("openBoardFile")->click();
     EXPECT_EQ(session.board.SpeedDial(0), "42");
     EXPECT_EQ(dialog->findChild<SmarTrunkTablePage*>("speedDial")->item(0, 1)->text(), "42");

@@ -61,22 +61,16 @@ TEST_F(SmarTrunkRulesTest, UpperBlockStaysWithinNineteenAboveTheLowerBlock) {
 
 TEST_F(SmarTrunkRulesTest, SystemToneAndIdAreClampedAndStoredInTheirForms) {
     const struct {
+        bool tone; // else the system ID
         const char* typed;
         int shown;
         const char* stored;
-    } tones[] = {{"5", 5, "0005"}, {"9", 6, "0006"}, {"", 3, "0003"}};
-    for (const auto& c : tones) {
-        EXPECT_EQ(rules->CommitSystemTone(c.typed), c.shown) << c.typed;
-        EXPECT_EQ(Stored(O::kSystemTone, 4), c.stored) << c.typed;
-    }
-    const struct {
-        const char* typed;
-        int shown;
-        const char* stored;
-    } ids[] = {{"40", 31, "001F"}, {"10", 10, "000A"}, {"", 0, "0000"}};
-    for (const auto& c : ids) {
-        EXPECT_EQ(rules->CommitSystemId(c.typed), c.shown) << c.typed;
-        EXPECT_EQ(Stored(O::kSystemId, 4), c.stored) << c.typed;
+    } cases[] = {{true, "5", 5, "0005"},    {true, "9", 6, "0006"},    {true, "", 3, "0003"},
+                 {false, "40", 31, "001F"}, {false, "10", 10, "000A"}, {false, "", 0, "0000"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.tone ? rules->CommitSystemTone(c.typed) : rules->CommitSystemId(c.typed), c.shown)
+            << c.typed;
+        EXPECT_EQ(Stored(c.tone ? O::kSystemTone : O::kSystemId, 4), c.stored) << c.typed;
     }
 }
 
