@@ -52,6 +52,8 @@ const std::vector<Command> kCommands = {
      1, 1, {"port", "retries", "password", "trace"}, {"force"}, true, RunWrite},
     {"radio-info", "--port PORT", "Tools > Radio information",
      0, 0, {"port", "retries", "password", "trace"}, {}, true, RunRadioInfo},
+    {"board", "show FILE", "print the trunking board settings of a board file as the SmarTrunk dialog shows them",
+     2, 2, {}, {}, false, RunBoard},
 };
 // clang-format on
 

@@ -12,6 +12,12 @@
 
 namespace rpx {
 
+// A channel record at an image offset of its own: the trunking board's channel tables hold
+// records of the same layout outside channels 1..8.
+struct RecordAt {
+    std::size_t offset;
+};
+
 // Which half of a channel a field belongs to: receive (RX frequency, decode tone) or transmit (TX
 // frequency, encode tone).
 enum class Direction { Rx, Tx };
@@ -33,6 +39,7 @@ public:
 
     // Throws std::out_of_range for a channel outside 1..8.
     BasicChannelRecord(Image& image, int channel) : m_image(image), m_offset(OffsetOf(channel)) {}
+    BasicChannelRecord(Image& image, RecordAt at) : m_image(image), m_offset(at.offset) {}
 
     std::size_t Offset() const { return m_offset; }
     std::size_t FrequencyOffset(Direction d) const {

@@ -9,7 +9,11 @@ int LastRowOfGroup(int row) {
 }
 
 void EraseRxFrequency(RadioImage& image, int channel) {
-    ChannelRecord record(image, channel);
+    EraseRxFrequency(image, RecordAt{ChannelRecord(image, channel).Offset()});
+}
+
+void EraseRxFrequency(RadioImage& image, RecordAt at) {
+    ChannelRecord record(image, at);
     image.Fill(record.Offset(), ChannelRecord::kSignalling, 0xFF);
     image.SetByte(record.Offset() + ChannelRecord::kSignalling, 0x02);
     record.SetScanAdd(true);
@@ -24,7 +28,11 @@ void ClearChannel(RadioImage& image, int channel) {
 }
 
 void EraseTxFrequency(RadioImage& image, int channel) {
-    ChannelRecord record(image, channel);
+    EraseTxFrequency(image, RecordAt{ChannelRecord(image, channel).Offset()});
+}
+
+void EraseTxFrequency(RadioImage& image, RecordAt at) {
+    ChannelRecord record(image, at);
     image.Fill(record.FrequencyOffset(Direction::Tx), 4, 0xFF);
     record.SetTone(Direction::Tx, ToneCode());
     record.SetStep(Direction::Tx, StepCode::None);

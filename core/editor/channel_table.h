@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/channel_record.h"
 #include "core/radio/radio_image.h"
 
 namespace rpx {
@@ -15,8 +16,10 @@ int LastRowOfGroup(int row);
 void ClearChannel(RadioImage& image, int channel);
 // As ClearChannel, but byte +0xE stays as it is.
 void EraseRxFrequency(RadioImage& image, int channel);
+void EraseRxFrequency(RadioImage& image, RecordAt at);
 // TX frequency and encode tone 0xFF, TX step nibble 0xF; nothing else changes.
 void EraseTxFrequency(RadioImage& image, int channel);
+void EraseTxFrequency(RadioImage& image, RecordAt at);
 // All 16 bytes of channel from onto channel to, reserved bits included.
 void CopyRecord(RadioImage& image, int from, int to);
 

@@ -36,13 +36,9 @@ int64_t UnitsOf(std::string_view typed) {
     return LeadingNumber(text) * scale;
 }
 
-// Steps 2 to 8 of storing a typed frequency, for either side.
-FrequencyEntry StoreFrequency(RadioImage& image, int channel, Direction direction, std::string_view text) {
-    const FittedFrequency fitted = FitTypedFrequency(image, text);
-    ChannelRecord record(image, channel);
-    record.SetStep(direction, fitted.fit.step);
-    bcd::WriteFrequency(image, record.FrequencyOffset(direction), fitted.fit.units);
-    return {FormatFrequency(image, channel, direction), fitted.outOfBand};
+FrequencyEntry StoreChannelFrequency(RadioImage& image, int channel, Direction direction,
+                                     std::string_view text) {
+    return StoreFrequency(image, RecordAt{ChannelRecord(image, channel).Offset()}, direction, text);
 }
 
 } // namespace
@@ -54,8 +50,21 @@ FittedFrequency FitTypedFrequency(const RadioImage& image, std::string_view text
     return {FitToRaster(static_cast<uint32_t>(upper.units), limits.vhf), lower.outOfBand || upper.outOfBand};
 }
 
+// Steps 2 to 8 of storing a typed frequency, for either side.
+FrequencyEntry StoreFrequency(RadioImage& image, RecordAt at, Direction direction, std::string_view text) {
+    const FittedFrequency fitted = FitTypedFrequency(image, text);
+    ChannelRecord record(image, at);
+    record.SetStep(direction, fitted.fit.step);
+    bcd::WriteFrequency(image, record.FrequencyOffset(direction), fitted.fit.units);
+    return {FormatFrequency(image, at, direction), fitted.outOfBand};
+}
+
 std::string FormatFrequency(const RadioImage& image, int channel, Direction direction) {
-    const ConstChannelRecord record(image, channel);
+    return FormatFrequency(image, RecordAt{ConstChannelRecord(image, channel).Offset()}, direction);
+}
+
+std::string FormatFrequency(const RadioImage& image, RecordAt at, Direction direction) {
+    const ConstChannelRecord record(image, at);
     if (!record.HasFrequency(direction))
         return {};
     return WithDecimalPoint(bcd::Digits(image, record.FrequencyOffset(direction)));
@@ -68,12 +77,12 @@ std::optional<FrequencyEntry> ParseRxFrequency(RadioImage& image, int channel, s
         EraseRxFrequency(image, channel);
         return FrequencyEntry{};
     }
-    return StoreFrequency(image, channel, Direction::Rx, text);
+    return StoreChannelFrequency(image, channel, Direction::Rx, text);
 }
 
 FrequencyEntry ParseTxFrequency(RadioImage& image, int channel, std::string_view text) {
     if (!text.empty())
-        return StoreFrequency(image, channel, Direction::Tx, text);
+        return StoreChannelFrequency(image, channel, Direction::Tx, text);
     EraseTxFrequency(image, channel);
     if (image.Byte(layout::kEmergencyChannel) == channel)
         image.SetByte(layout::kEmergencyChannel, 0);

@@ -27,6 +27,10 @@ FittedFrequency FitTypedFrequency(const RadioImage& image, std::string_view text
 // Nine characters "146.52000" from the BCD digits, or empty when the field's first byte is 0xFF. A
 // nibble above 9 shows as a hexadecimal digit.
 std::string FormatFrequency(const RadioImage& image, int channel, Direction direction);
+std::string FormatFrequency(const RadioImage& image, RecordAt at, Direction direction);
+// Stores a non-empty typed frequency into the record at: read in MHz, kept inside the absolute
+// range, fitted to a channel raster and stored with its StepCode.
+FrequencyEntry StoreFrequency(RadioImage& image, RecordAt at, Direction direction, std::string_view text);
 
 // Stores a typed RX frequency: an empty text empties the whole channel; otherwise the text is read
 // in MHz, kept inside the absolute range, fitted to a channel raster and stored with its StepCode.

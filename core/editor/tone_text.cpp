@@ -6,7 +6,12 @@ namespace rpx {
 
 std::string FormatTone(const RadioImage& image, int channel, Direction direction,
                        const LanguageTable& texts) {
-    const ConstChannelRecord record(image, channel);
+    return FormatTone(image, RecordAt{ConstChannelRecord(image, channel).Offset()}, direction, texts);
+}
+
+std::string FormatTone(const RadioImage& image, RecordAt at, Direction direction,
+                       const LanguageTable& texts) {
+    const ConstChannelRecord record(image, at);
     const bool hasFrequency = record.IsProgrammed() && record.HasFrequency(direction);
     const ToneCode tone = record.Tone(direction);
     if (!hasFrequency || tone.IsNone())

@@ -47,6 +47,8 @@
 #include "gui/tone/alert_tone_play.h"
 #include "gui/radio/model_dialog.h"
 #include "gui/radio/open_data_file_dialog.h"
+#include "gui/trunking/smartrunk_dialog.h"
+#include "gui/trunking/trunking_channel_dialog.h"
 
 namespace rpx::gui {
 
@@ -85,6 +87,9 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
     // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.
     connect(m_view, &CRQ7150View::detailRequested, this, [this](int row) {
         RunChannelDetailDialog(m_app.GetSession(), m_app.GetNotifier(), row, this);
+    });
+    connect(m_view, &CRQ7150View::trunkingChannelRequested, this, [this](int row) {
+        AfterFeatureDialog(RunTrunkingChannelDialog(m_app.GetSession(), m_app.GetNotifier(), row, this));
     });
     HandleCommands();
     CreateActions();
@@ -379,6 +384,8 @@ void CMainFrame::OnEmergency() {
 void CMainFrame::OnExtendedSettings() {
     AfterFeatureDialog(RunExtendedSheet(m_app.GetSession(), m_app.GetNotifier(), this));
 }
+
+void CMainFrame::OnSmarTrunk() { RunSmarTrunkDialog(m_app.GetSession(), m_app.GetNotifier(), this); }
 
 void CMainFrame::OnProgramRead() {
     std::optional<StagedRead> staged;

@@ -88,6 +88,7 @@ private:
     void OnFunctionPort();
     void OnEmergency();
     void OnExtendedSettings();
+    void OnSmarTrunk();
     // After a feature dialog: on OK the grid and the title follow the image.
     void AfterFeatureDialog(bool accepted);
     void OnProgramRead();

@@ -40,6 +40,7 @@ void CMainFrame::HandleModelCommands() {
     Handle(Command::FunctionPort, &CMainFrame::OnFunctionPort);
     Handle(Command::Emergency, &CMainFrame::OnEmergency);
     Handle(Command::ExtendedSettings, &CMainFrame::OnExtendedSettings);
+    Handle(Command::SmarTrunk, &CMainFrame::OnSmarTrunk);
 }
 
 void CMainFrame::HandleRadioCommands() {

@@ -15,6 +15,7 @@
 
 #include "core/app/menu_rules.h"
 #include "core/editor/channel_record.h"
+#include "core/editor/frequency_text.h"
 #include "core/radio/data_file.h"
 #include "core/radio/image_defaults.h"
 #include "gui/app/crq7150_app.h"
@@ -23,6 +24,8 @@
 #include "gui/app/qt_text.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/trunking/smartrunk_dialog.h"
+#include "gui/trunking/trunking_channel_dialog.h"
 #include "sim/virtual_radio.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/temp_dir.h"
@@ -143,7 +146,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
          false,
          true,
          0x31,
-         {{12, Text(3019117) + " (off)"}},
+         {{12, Text(3019117)}},
          {{4, "-"}, {5, Text(3019119) + " (off)"}},
          13,
          8},
@@ -277,6 +280,47 @@ TEST_F(MainFrameTest, F10OpensTheRowsChannelDetails) {
     QTest::keyClick(rx2, Qt::Key_F10);
     EXPECT_NE(Frame().View().Editor().CellText(2, GridColumn::Power), lowPower) << "high power from the dialog";
     EXPECT_TRUE(ConstChannelRecord(TheSession().image, 2).HighPower());
+    Stop();
+}
+
+// In trunking mode a trunking row's ">>" opens its group's channels, which store into the group's
+// records; Edit > SmarTrunk keeps its edit on OK.
+TEST_F(MainFrameTest, TrunkingRowsAndSmarTrunkOpenTheirDialogs) {
+    ASSERT_TRUE(Start());
+    TheSession().image.SetByte(0x258, 3);
+    TheSession().image.SetByte(0x0DA, 2);
+    Frame().UpdateMenusForModel();
+    Frame().View().RefreshAllTexts();
+    QApplication::setActiveWindow(&Frame());
+    auto* rx2 = Frame().View().findChild<QLineEdit*>("rx2");
+    rx2->setFocus();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TrunkingChannelDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "the trunking channels are open";
+        EXPECT_EQ(dialog->windowTitle(), QString::fromLatin1(Text(3019013) + " - " + Text(3019157) + " 2"));
+        QApplication::setActiveWindow(dialog);
+        FrequencyEdit* rx = dialog->Frequency(3, Direction::Rx);
+        rx->setFocus();
+        QTest::keyClicks(rx, "451.25");
+        QTest::keyClick(rx, Qt::Key_Tab);
+        dialog->List(3, TrunkingList::Power)->activated(0);
+        dialog->accept();
+    });
+    QTest::keyClick(rx2, Qt::Key_F10);
+    const ConstChannelRecord record(TheSession().image, RecordAt{0x520});
+    EXPECT_EQ(FormatFrequency(TheSession().image, RecordAt{0x520}, Direction::Rx), "451.25000");
+    EXPECT_FALSE(record.HighPower());
+
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<SmarTrunkDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "SmarTrunk is open";
+        auto* code = dialog->findChild<QLineEdit*>("primaryCode");
+        code->setText("4711");
+        code->editingFinished();
+        dialog->accept();
+    });
+    Frame().Action(Command::SmarTrunk)->trigger();
+    EXPECT_EQ(TheSession().board.Text(BoardImage::Offset::kPrimaryCode, 8), "04070101");
     Stop();
 }
 
