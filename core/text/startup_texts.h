@@ -28,6 +28,9 @@ inline constexpr TextId kPortNoAccess = 3020205;   // %1 device path, %2 reason;
 // 3003059 on the command line, which names the port with an option instead of a menu.
 inline constexpr TextId kPortCannotOpenCli = 3020301;
 
+// The trunking board's settings
+inline constexpr TextId kNotBoardFile = 3020400; // %1 the header line
+
 // Row commands of the channel grid
 inline constexpr TextId kEncodeToneTitle = 3020501;
 inline constexpr TextId kGroupCopyTitle = 3020503;
