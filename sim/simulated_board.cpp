@@ -22,7 +22,6 @@ constexpr std::string_view kReadRequest = "02\r\n";
 constexpr std::string_view kWriteRequest = "03\r\n";
 constexpr std::string_view kAlignPrompt{"A43\0", 4};
 constexpr std::size_t kCodeLength = 5;
-constexpr std::size_t kCodeOffset = 71; // then every second character
 constexpr std::size_t kReadRecords = 49;
 constexpr std::size_t kWriteRecords = BoardImage::kSize / 4;
 constexpr uint8_t kKeyAccepted = 0x93;
@@ -67,9 +66,7 @@ bool Is(const Bytes& pending, std::string_view request) {
 } // namespace
 
 BoardImage DefaultBoardImage() {
-    BoardImage image;
-    image.FillAll('0');
-    return image;
+    return BoardImage::NewDataSet();
 }
 
 SimulatedBoard::SimulatedBoard(SerialDevice& device, BoardSetup setup)
@@ -158,9 +155,7 @@ void SimulatedBoard::Handle() {
         if (p.size() < kCodeLength + 2)
             return;
         const bool wellFormed = p[kCodeLength] == kCr && p[kCodeLength + 1] == kLf;
-        std::string code;
-        for (std::size_t i = 0; i < kCodeLength; ++i)
-            code += static_cast<char>(Memory().Byte(kCodeOffset + 2 * i));
+        const std::string code = Memory().AccessCode();
         const bool granted = wellFormed && std::equal(code.begin(), code.end(), p.begin());
         Accept();
         Reply(granted ? Bytes{'2', kLf, kCr} : Bytes{'9', 0x00, 0x00});
@@ -240,10 +235,7 @@ void SimulatedBoard::HandleKey() {
         m_keyedCode += static_cast<char>(m_pending[0] + 0x20);
     Accept();
     if (m_step == kCheckKey) {
-        std::string code;
-        for (std::size_t i = 0; i < kCodeLength; ++i)
-            code += static_cast<char>(Memory().Byte(kCodeOffset + 2 * i));
-        if (code != m_keyedCode) {
+        if (Memory().AccessCode() != m_keyedCode) {
             Reply({kAck, kCr, kKeyRefused});
             SetMode(BoardMode::Idle);
             return;

@@ -16,12 +16,12 @@
 
 namespace rpx::sim {
 
-// Board data of '0' characters: the access code 00000.
+// A new data set: the access code 00000.
 BoardImage DefaultBoardImage();
 
 // Everything that makes one simulated trunking board.
 struct BoardSetup {
-    // The board's data; its access code is the characters at 71, 73, 75, 77 and 79.
+    // The board's data, its access code among them.
     BoardImage image = DefaultBoardImage();
     std::vector<RadioFault>
         faults; // the board's kinds: no-start-ack, one-byte-ack, bad-record, no-record-ack

@@ -27,26 +27,10 @@ std::array<uint8_t, kAccessCodeLength> AccessCodeCharacters(const AccessCodeFiel
     return characters;
 }
 
-void StoreAccessCode(BoardImage& board, std::string_view typed) {
-    const AccessCodeField field = AccessCodeFieldOf(typed);
-    std::copy(field.begin(), field.end(), board.Bytes().begin() + kAccessCodeOffset);
-}
-
-std::string AccessCodeDialog::InitialText() const {
-    if (!m_accessCodeKnown)
-        return {};
-    std::string text;
-    // Each character is taken as a digit and shown as its number.
-    for (std::size_t i = 0; i < kAccessCodeLength; ++i)
-        text +=
-            std::to_string(static_cast<int>(m_board.Byte(kAccessCodeOffset + kFirstCharacter + 2 * i)) - '0');
-    return text;
-}
-
 void AccessCodeDialog::Ok(std::string_view typed) {
     OnCodeLeft(typed);
     if (m_writeCommand && !m_accessCodeKnown && typed.size() == kAccessCodeLength)
-        StoreAccessCode(m_board, typed);
+        m_board.SetAccessCode(typed);
 }
 
 } // namespace rpx

@@ -16,16 +16,13 @@ namespace rpx {
 // code was typed.
 using AccessCodeField = std::array<uint8_t, 12>;
 
-inline constexpr std::size_t kAccessCodeOffset = 68; // where the field starts in the board data
-inline constexpr std::size_t kAccessCodeLength = 5;  // characters of a code
+inline constexpr std::size_t kAccessCodeLength = BoardImage::Limit::kAccessCodeDigits;
 
 // The field for typed: '0' with the typed characters (at most five) at their positions; all zero
 // bytes for an empty text.
 AccessCodeField AccessCodeFieldOf(std::string_view typed);
 // The five characters a field carries, as the board is sent them.
 std::array<uint8_t, kAccessCodeLength> AccessCodeCharacters(const AccessCodeField& field);
-// Board data bytes 68..79 set from typed.
-void StoreAccessCode(BoardImage& board, std::string_view typed);
 
 // The access code dialog a board command shows before it asks the board for access: a hidden
 // field of at most five characters whose OK needs exactly five. It builds the code the command
@@ -40,7 +37,7 @@ public:
         : m_board(board), m_accessCodeKnown(accessCodeKnown), m_writeCommand(writeCommand) {}
 
     // What the field holds when the dialog opens (all selected): the known code, else nothing.
-    std::string InitialText() const;
+    std::string InitialText() const { return m_accessCodeKnown ? m_board.AccessCode() : std::string(); }
     static bool OkEnabled(std::string_view typed) { return typed.size() == kAccessCodeLength; }
     // The field lost the focus: the code to send becomes what it holds.
     void OnCodeLeft(std::string_view typed) { m_code = AccessCodeFieldOf(typed); }

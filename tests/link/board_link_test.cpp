@@ -38,7 +38,7 @@ BoardImage PatternBoard() {
     BoardImage board;
     for (std::size_t i = 0; i < BoardImage::kSize; ++i)
         board.SetByte(i, static_cast<uint8_t>("0123456789ABCDEF"[(i * 7 + i / 16) % 16]));
-    StoreAccessCode(board, "13579");
+    board.SetAccessCode("13579");
     return board;
 }
 
@@ -166,13 +166,13 @@ TEST_F(BoardLinkTest, RefusedAccessCodeEndsTheCommand) {
 // the 99th record, and a write without a known code gives the board the typed one.
 TEST_F(BoardLinkTest, PacedWriteSends99RecordsAndEndsAtTheMarker) {
     sim::BoardSetup setup = Setup({}, true);
-    StoreAccessCode(setup.image, "24680");
+    setup.image.SetAccessCode("24680");
     Start(setup, "24680");
     board = PatternBoard();
     ASSERT_TRUE(Link().OnWriteBoard());
     EXPECT_EQ(messenger.ShownIds(), (Ids{kWriteQuestion, kWriteDone}));
     BoardImage expected = PatternBoard();
-    StoreAccessCode(expected, "24680");
+    expected.SetAccessCode("24680");
     EXPECT_EQ(board, expected);
     EXPECT_EQ(Board().Memory(), expected);
     const std::vector<Bytes> requests = Requests();

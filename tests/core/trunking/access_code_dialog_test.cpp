@@ -27,7 +27,7 @@ TEST(AccessCodeDialog, BuildsTheCodeItSendsAndOffersAKnownOne) {
     EXPECT_EQ(Field(dialog.Code()), "000102030405");
     EXPECT_TRUE(board.AllEqual(0, BoardImage::kSize, 'F')); // a read leaves the data alone
 
-    StoreAccessCode(board, "90817");
+    board.SetAccessCode("90817");
     EXPECT_EQ(AccessCodeDialog(board, true, false).InitialText(), "90817");
 }
 
@@ -37,13 +37,13 @@ TEST(AccessCodeDialog, WriteGivesTheBoardTheTypedCodeUnlessOneIsKnown) {
     for (const bool known : {false, true}) {
         BoardImage board;
         board.FillAll('F');
-        StoreAccessCode(board, "11111");
+        board.SetAccessCode("11111");
         AccessCodeDialog(board, known, true).Ok("54321");
-        const auto stored = std::string(board.Bytes().begin() + kAccessCodeOffset,
-                                        board.Bytes().begin() + kAccessCodeOffset + 12);
+        const auto stored = std::string(board.Bytes().begin() + BoardImage::Offset::kAccessCode,
+                                        board.Bytes().begin() + BoardImage::Offset::kAccessCode + 12);
         EXPECT_EQ(stored, known ? "000101010101" : "000504030201") << known;
-        EXPECT_EQ(board.Byte(kAccessCodeOffset - 1), 'F');
-        EXPECT_EQ(board.Byte(kAccessCodeOffset + 12), 'F');
+        EXPECT_EQ(board.Byte(BoardImage::Offset::kAccessCode - 1), 'F');
+        EXPECT_EQ(board.Byte(BoardImage::Offset::kAccessCode + 12), 'F');
     }
 }
 
