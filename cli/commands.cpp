@@ -46,6 +46,9 @@ const std::vector<Command> kCommands = {
      1, 1, {"port", "retries", "password", "trace"}, {"force"}, true, RunWrite},
     {"radio-info", "--port PORT", "Tools > Radio information",
      0, 0, {"port", "retries", "password", "trace"}, {}, true, RunRadioInfo},
+    {"board", "read --port PORT --access CODE -o FILE | write --port PORT --access CODE FILE",
+     "read the trunking board into a board file, or write one to it (--port virtual: the simulated board)",
+     1, 2, {"port", "o", "access", "retries", "trace"}, {}, true, RunBoardLink},
 };
 // clang-format on
 

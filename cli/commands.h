@@ -40,5 +40,6 @@ int RunPorts(const CliContext& context);
 int RunRead(const CliContext& context);
 int RunWrite(const CliContext& context);
 int RunRadioInfo(const CliContext& context);
+int RunBoardLink(const CliContext& context);
 
 } // namespace rpx::cli

@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "core/radio/image_layout.h"
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
 #include "core/trunking/board_replies.h"
@@ -57,15 +56,10 @@ constexpr milliseconds kEntrySettle{220};
 
 } // namespace
 
-BoardLink::BoardLink(SerialPort& port, const RadioImage& image, BoardImage& board,
-                     const bool& accessCodeKnown, Notifier& notifier, LinkUi& ui, AccessCodePrompt& prompt,
-                     LinkTiming timing, LinkClock& clock)
-    : m_image(image), m_board(board), m_accessCodeKnown(accessCodeKnown), m_prompt(prompt),
+BoardLink::BoardLink(SerialPort& port, BoardImage& board, const bool& accessCodeKnown, Notifier& notifier,
+                     LinkUi& ui, AccessCodePrompt& prompt, LinkTiming timing, LinkClock& clock)
+    : m_board(board), m_accessCodeKnown(accessCodeKnown), m_prompt(prompt),
       m_link(port, notifier, ui, timing, clock) {}
-
-bool BoardLink::TrunkingMode() const {
-    return m_image.Byte(layout::kPortMode) == layout::kTrunkingPortMode;
-}
 
 void BoardLink::EndAndClose() {
     m_link.SendByte(kEnd);
@@ -125,7 +119,7 @@ bool BoardLink::OpenWithAccess(TextId question, bool writeCommand) {
 }
 
 bool BoardLink::OnReadBoard() {
-    if (!TrunkingMode() || !OpenWithAccess(kReadTitle, false))
+    if (!OpenWithAccess(kReadTitle, false))
         return false;
     // Retry asks for the data again; Cancel leaves the board without a word.
     const LinkOutcome outcome = m_link.WithRetry(
@@ -170,7 +164,7 @@ StepResult BoardLink::ReadBoardData() {
 }
 
 bool BoardLink::OnWriteBoard() {
-    if (!TrunkingMode() || !OpenWithAccess(kWriteTitle, true))
+    if (!OpenWithAccess(kWriteTitle, true))
         return false;
     const LinkOutcome outcome = m_link.WithRetry(
         [&] {
@@ -289,7 +283,7 @@ BoardLink::AlignReply BoardLink::FinishAlignment(bool& finished) {
 }
 
 bool BoardLink::OnTrunkingMode() {
-    if (!TrunkingMode() || !m_link.OpenRadioLink())
+    if (!m_link.OpenRadioLink())
         return false;
     bool finished = false;
     for (AlignReply started = AlignStart(); started != AlignReply::Abandoned; started = AlignStart()) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/link/link_session.h"
-#include "core/radio/radio_image.h"
 #include "core/trunking/access_code_dialog.h"
 #include "core/trunking/board_image.h"
 
@@ -24,8 +23,8 @@ public:
 // The trunking board's byte protocol on the board's own port: line-oriented ASCII, a start
 // request, the access code the board checks, then 12-byte records to read, 6-byte records to
 // write, or the alignment keys. Built on the same session, waits and Retry/Cancel box as the
-// radio link. The port is open only while a command runs; each command does nothing unless the
-// radio's function port is in trunking mode.
+// radio link. The port is open only while a command runs. The commands exist only while the
+// radio's function port is in trunking mode: their callers see to that.
 class BoardLink {
 public:
     // Requests and replies.
@@ -43,9 +42,8 @@ public:
 
     // board: the board data (a complete read replaces them; a write may set the access code in
     // them); accessCodeKnown: a code was set in the SmarTrunk settings. Both outlive the link.
-    BoardLink(SerialPort& port, const RadioImage& image, BoardImage& board, const bool& accessCodeKnown,
-              Notifier& notifier, LinkUi& ui, AccessCodePrompt& prompt, LinkTiming timing = {},
-              LinkClock& clock = SteadyClock());
+    BoardLink(SerialPort& port, BoardImage& board, const bool& accessCodeKnown, Notifier& notifier,
+              LinkUi& ui, AccessCodePrompt& prompt, LinkTiming timing = {}, LinkClock& clock = SteadyClock());
 
     LinkSession& Link() { return m_link; }
 
@@ -59,7 +57,6 @@ public:
     bool OnTrunkingMode();
 
 private:
-    bool TrunkingMode() const;
     // The question, the access code dialog, the port opened and the start acknowledged (Retry
     // resends the start) and access checked: true when the board granted access.
     bool OpenWithAccess(TextId question, bool writeCommand);
@@ -88,7 +85,6 @@ private:
     // The question, the start of the alignment and its end; finished once the user was told.
     AlignReply FinishAlignment(bool& finished);
 
-    const RadioImage& m_image;
     BoardImage& m_board;
     const bool& m_accessCodeKnown;
     AccessCodePrompt& m_prompt;

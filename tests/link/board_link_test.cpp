@@ -5,7 +5,6 @@
 #include <string>
 #include <thread>
 
-#include "core/radio/image_layout.h"
 #include "core/trunking/board_link.h"
 #include "core/trunking/board_replies.h"
 #include "sim/virtual_board.h"
@@ -79,7 +78,7 @@ protected:
         m_board = std::make_unique<sim::VirtualBoard>(std::move(setup));
         m_port =
             std::make_unique<SerialPort>(m_board->Device(), [](uint8_t) { return std::string("board"); });
-        m_link = std::make_unique<BoardLink>(*m_port, image, board, accessCodeKnown, notifier, ui, prompt,
+        m_link = std::make_unique<BoardLink>(*m_port, board, accessCodeKnown, notifier, ui, prompt,
                                              LinkTiming{}, clock);
         prompt.codes = {code};
         messenger.Clear();
@@ -102,7 +101,6 @@ protected:
         return Board().Requests();
     }
 
-    RadioImage image = TrunkingImage();
     BoardImage board;
     bool accessCodeKnown = false;
     test::ScriptedMessenger messenger;
@@ -112,26 +110,10 @@ protected:
     NoSleep clock;
 
 private:
-    static RadioImage TrunkingImage() {
-        RadioImage trunking;
-        trunking.SetByte(layout::kPortMode, layout::kTrunkingPortMode);
-        return trunking;
-    }
-
     std::unique_ptr<sim::VirtualBoard> m_board;
     std::unique_ptr<SerialPort> m_port;
     std::unique_ptr<BoardLink> m_link;
 };
-
-TEST_F(BoardLinkTest, CommandsDoNothingOutsideTrunkingMode) {
-    Start(Setup());
-    image.SetByte(layout::kPortMode, 0);
-    EXPECT_FALSE(Link().OnReadBoard());
-    EXPECT_FALSE(Link().OnWriteBoard());
-    EXPECT_FALSE(Link().OnTrunkingMode());
-    EXPECT_TRUE(messenger.Shown().empty());
-    EXPECT_TRUE(Requests().empty());
-}
 
 // 49 records and the end marker fill bytes 0..391; the four no record carries keep their value.
 // A board that acknowledges the start with 0x06 alone is accepted once the two-byte wait runs out.
