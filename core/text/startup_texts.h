@@ -31,6 +31,10 @@ inline constexpr TextId kPortCannotOpenCli = 3020301;
 // The trunking board's settings
 inline constexpr TextId kNotBoardFile = 3020400; // %1 the header line
 
+// The trunking board's port
+inline constexpr TextId kBoardPortMenu = 3020415;
+inline constexpr TextId kBoardPortTitle = 3020417;
+
 // Row commands of the channel grid
 inline constexpr TextId kEncodeToneTitle = 3020501;
 inline constexpr TextId kGroupCopyTitle = 3020503;

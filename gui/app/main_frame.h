@@ -13,6 +13,7 @@
 #include "core/link/transfer_commands.h"
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
+#include "gui/trunking/board_commands.h"
 
 namespace rpx::gui {
 
@@ -34,6 +35,7 @@ public:
     QAction* Action(Command command) const;
     const CommandTable& Commands() const { return m_commands; }
     const MenuRules& Menus() const { return m_menuRules; }
+    BoardCommands& Board() { return m_board; }
 
     // Opens a data file named on the command line, as File > Open does with a chosen one.
     void OpenFile(const std::string& path);
@@ -85,6 +87,10 @@ private:
     void OnSetupPort();
     // Starts a trace of every byte on the serial line into a file the user picks, or stops it.
     void OnSetupWireTrace();
+    void OnReadBoard() { m_board.OnReadBoard(); }
+    void OnWriteBoard() { m_board.OnWriteBoard(); }
+    void OnTrunkingMode() { m_board.OnTrunkingMode(); }
+    void OnSetupBoardPort() { m_board.OnSetupBoardPort(); }
     void OnHelpTopics();
     void OnAppAbout();
     // After the image changed from outside the grid: every cell, the grid state and trunking rows.
@@ -104,6 +110,7 @@ private:
     RadioLink m_link;
     TransferCommands m_transfer;
     LinkRunner m_runner;
+    BoardCommands m_board;
 };
 
 } // namespace rpx::gui
