@@ -118,18 +118,22 @@ bool BoardLink::OpenWithAccess(TextId question, bool writeCommand) {
     return false;
 }
 
+bool BoardLink::Finish(LinkOutcome outcome, TextId done) {
+    m_link.Ui().CloseProgress();
+    m_link.Close();
+    if (outcome != LinkOutcome::Done)
+        return false;
+    m_link.GetNotifier().Show(done, kSmarTrunk, MessageButtons::Ok, MessageIcon::Information);
+    return true;
+}
+
 bool BoardLink::OnReadBoard() {
     if (!OpenWithAccess(kReadTitle, false))
         return false;
     // Retry asks for the data again; Cancel leaves the board without a word.
     const LinkOutcome outcome = m_link.WithRetry(
         [&] { return m_link.SendString(kReadRequest) ? ReadBoardData() : StepResult::NoReply; }, {});
-    m_link.Ui().CloseProgress();
-    m_link.Close();
-    if (outcome != LinkOutcome::Done)
-        return false;
-    m_link.GetNotifier().Show(kReadDone, kSmarTrunk, MessageButtons::Ok, MessageIcon::Information);
-    return true;
+    return Finish(outcome, kReadDone);
 }
 
 StepResult BoardLink::ReadBoardData() {
@@ -174,12 +178,7 @@ bool BoardLink::OnWriteBoard() {
             return WriteBoardData();
         },
         kEndOnly);
-    m_link.Ui().CloseProgress();
-    m_link.Close();
-    if (outcome != LinkOutcome::Done)
-        return false;
-    m_link.GetNotifier().Show(kWriteDone, kSmarTrunk, MessageButtons::Ok, MessageIcon::Information);
-    return true;
+    return Finish(outcome, kWriteDone);
 }
 
 StepResult BoardLink::WriteBoardData() {

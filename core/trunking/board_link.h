@@ -65,6 +65,8 @@ private:
     bool CheckAccess();
     StepResult ReadBoardData();
     StepResult WriteBoardData();
+    // Closes the port after a read or write and tells a complete one with done.
+    bool Finish(LinkOutcome outcome, TextId done);
     // The end request and the port closed.
     void EndAndClose();
 

@@ -8,6 +8,7 @@
 #include "core/trunking/board_link.h"
 #include "core/trunking/board_replies.h"
 #include "sim/virtual_board.h"
+#include "tests/link/link_fixture.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/test_texts.h"
 
@@ -44,16 +45,6 @@ BoardImage PatternBoard() {
 class NoSleep : public SteadyLinkClock {
 public:
     void Sleep(std::chrono::milliseconds) override {}
-};
-
-class NoWindows : public LinkUi {
-public:
-    void ShowProgress(TextId, int) override {}
-    void SetProgress(int) override {}
-    void CloseProgress() override {}
-    void ShowWaitWindow(TextId, TextId) override {}
-    void CloseWaitWindow() override {}
-    bool RunDataPasswordDialog(DataPasswordDialog&) override { return false; }
 };
 
 // Types the scripted codes into the access code dialog; an empty one cancels it.
@@ -105,7 +96,7 @@ protected:
     bool accessCodeKnown = false;
     test::ScriptedMessenger messenger;
     Notifier notifier{messenger, test::NoTexts()};
-    NoWindows ui;
+    test::RecordingLinkUi ui;
     ScriptedPrompt prompt;
     NoSleep clock;
 
