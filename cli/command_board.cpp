@@ -42,9 +42,9 @@ int ShowBoard(const CliContext& context, const std::string& path) {
 
 int RunBoard(const CliContext& context) {
     const auto& args = context.line.args;
-    if (args[0] == "show" && args.size() == 2)
-        return ShowBoard(context, args[1]);
-    return context.UsageError("board takes: show FILE");
+    if (args[0] == "show")
+        return args.size() == 2 ? ShowBoard(context, args[1]) : context.UsageError("board show takes a board FILE");
+    return RunBoardLink(context);
 }
 
 } // namespace rpx::cli

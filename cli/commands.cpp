@@ -52,8 +52,10 @@ const std::vector<Command> kCommands = {
      1, 1, {"port", "retries", "password", "trace"}, {"force"}, true, RunWrite},
     {"radio-info", "--port PORT", "Tools > Radio information",
      0, 0, {"port", "retries", "password", "trace"}, {}, true, RunRadioInfo},
-    {"board", "show FILE", "print the trunking board settings of a board file as the SmarTrunk dialog shows them",
-     2, 2, {}, {}, false, RunBoard},
+    {"board", "show FILE | read --port PORT --access CODE -o FILE | write --port PORT --access CODE FILE",
+     "print a board file's settings as the SmarTrunk dialog shows them; read the trunking board into a board "
+     "file, or write one to it (--port virtual: the simulated board)",
+     2, 2, {"port", "o", "access", "retries", "trace"}, {}, true, RunBoard},
 };
 // clang-format on
 

@@ -43,5 +43,6 @@ int RunRead(const CliContext& context);
 int RunWrite(const CliContext& context);
 int RunRadioInfo(const CliContext& context);
 int RunBoard(const CliContext& context);
+int RunBoardLink(const CliContext& context);
 
 } // namespace rpx::cli

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "cli/cli_link_ui.h"
 #include "cli/commands.h"
@@ -8,6 +10,10 @@
 #include "core/link/radio_link.h"
 
 namespace rpx::cli {
+
+// The device path --port names; nothing (with the exit code of the usage error in exitCode) when it
+// names no usable port.
+std::optional<std::string> NamedPortDevice(const CliContext& context, int& exitCode);
 
 // What every radio command needs: the port from --port (and --trace), the windows of an
 // operation on a terminal (--password), and the radio link over them.

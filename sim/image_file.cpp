@@ -6,6 +6,7 @@
 #include "core/app/regular_file.h"
 #include "core/radio/data_file.h"
 #include "core/radio/safe_file_writer.h"
+#include "core/trunking/board_file.h"
 
 namespace rpx::sim {
 
@@ -26,6 +27,23 @@ Result<RadioImage> LoadImageFile(const std::filesystem::path& path) {
 
 Status SaveImageFile(const std::filesystem::path& path, const RadioImage& image) {
     return WriteFileSafely(path, SerialiseDataFile(image));
+}
+
+Result<BoardImage> LoadBoardImageFile(const std::filesystem::path& path) {
+    // A board file is a header line, 396 characters and a line end: far below this.
+    constexpr std::size_t kMostBytes = 4096;
+    const Result<std::vector<uint8_t>> bytes =
+        ReadRegularFile(path, kMostBytes, path.string() + " is not a regular file");
+    if (!bytes)
+        return Failure{"cannot read " + path.string() + ": " + bytes.Message()};
+    if (std::optional<BoardImage> board = ParseBoardFile(*bytes))
+        return *board;
+    return Failure{path.string() + " is not a board file (its first line is \"" +
+                   std::string(kBoardFileHeader) + "\")"};
+}
+
+Status SaveImageFile(const std::filesystem::path& path, const BoardImage& board) {
+    return WriteFileSafely(path, SerialiseBoardFile(board));
 }
 
 } // namespace rpx::sim

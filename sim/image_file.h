@@ -4,6 +4,7 @@
 
 #include "core/app/result.h"
 #include "core/radio/radio_image.h"
+#include "core/trunking/board_image.h"
 
 namespace rpx::sim {
 
@@ -12,5 +13,9 @@ namespace rpx::sim {
 Result<RadioImage> LoadImageFile(const std::filesystem::path& path);
 // Writes image as a data file without ever leaving a half-written one.
 Status SaveImageFile(const std::filesystem::path& path, const RadioImage& image);
+
+// The board data in a board file; a Failure for any other file.
+Result<BoardImage> LoadBoardImageFile(const std::filesystem::path& path);
+Status SaveImageFile(const std::filesystem::path& path, const BoardImage& board);
 
 } // namespace rpx::sim

@@ -1,4 +1,5 @@
-// rpx41c-sim: a simulated radio on a pseudo-terminal, for trying the program without hardware.
+// rpx41c-sim: a simulated radio or trunking board on a pseudo-terminal, for trying the program
+// without hardware.
 
 #include <pthread.h>
 #include <signal.h>
@@ -12,17 +13,34 @@
 #include "sim/image_file.h"
 #include "sim/pty_device.h"
 #include "sim/sim_options.h"
+#include "sim/simulated_board.h"
 #include "sim/simulated_radio.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-bool Save(const std::string& path, const rpx::RadioImage& image) {
+template <typename Image> bool Save(const std::string& path, const Image& image) {
     const rpx::Status saved = rpx::sim::SaveImageFile(path, image);
     if (!saved)
         std::cerr << "rpx41c-sim: cannot save " << path << ": " << saved.Message() << '\n';
     return saved.Ok();
+}
+
+// Serves device until SIGINT or SIGTERM (blocked by the caller), then saves the memory to savePath.
+template <typename Simulated, typename Setup>
+int Serve(rpx::sim::PtyDevice& device, Setup setup, const std::string& savePath, const sigset_t& endSignals) {
+    Simulated simulated(device, std::move(setup));
+    if (!savePath.empty())
+        simulated.SetSessionHandler([&savePath](const auto& memory) { Save(savePath, memory); });
+    std::thread serving([&simulated] { simulated.Run(); });
+    int received = 0;
+    sigwait(&endSignals, &received);
+    simulated.Stop();
+    serving.join();
+    if (!savePath.empty() && !Save(savePath, simulated.Memory()))
+        return 1;
+    return 0;
 }
 
 } // namespace
@@ -39,7 +57,21 @@ int main(int argc, char** argv) {
         std::cout << SimUsage();
         return 0;
     }
-    if (!options->imagePath.empty()) {
+    if (options->board) {
+        BoardSetup& board = options->boardSetup;
+        board.faults = options->setup.faults;
+        board.pace = options->setup.pace;
+        if (!options->imagePath.empty()) {
+            const rpx::Result<rpx::BoardImage> image = LoadBoardImageFile(options->imagePath);
+            if (!image) {
+                std::cerr << "rpx41c-sim: " << image.Message() << '\n';
+                return 1;
+            }
+            board.image = *image;
+        }
+        if (!options->accessCode.empty())
+            board.image.SetAccessCode(options->accessCode);
+    } else if (!options->imagePath.empty()) {
         const rpx::Result<rpx::RadioImage> image = LoadImageFile(options->imagePath);
         if (!image) {
             std::cerr << "rpx41c-sim: " << image.Message() << '\n';
@@ -48,7 +80,7 @@ int main(int argc, char** argv) {
         options->setup.image = *image;
     }
     if (options->trace)
-        options->setup.trace = &std::cerr;
+        options->setup.trace = options->boardSetup.trace = &std::cerr;
 
     // Blocked before any thread starts, so only sigwait below ever sees them and the radio's
     // thread is stopped in order.
@@ -65,16 +97,7 @@ int main(int argc, char** argv) {
     }
     std::cout << "PTY " << line.SlavePath() << std::endl;
 
-    SimulatedRadio radio(line, options->setup);
-    const std::string& savePath = options->savePath;
-    if (!savePath.empty())
-        radio.SetSessionHandler([&savePath](const rpx::RadioImage& memory) { Save(savePath, memory); });
-    std::thread serving([&radio] { radio.Run(); });
-    int received = 0;
-    sigwait(&endSignals, &received);
-    radio.Stop();
-    serving.join();
-    if (!savePath.empty() && !Save(savePath, radio.Memory()))
-        return 1;
-    return 0;
+    if (options->board)
+        return Serve<SimulatedBoard>(line, options->boardSetup, options->savePath, endSignals);
+    return Serve<SimulatedRadio>(line, options->setup, options->savePath, endSignals);
 }

@@ -13,7 +13,7 @@ struct NamedKind {
     FaultKind kind;
 };
 
-constexpr std::array<NamedKind, 8> kKinds = {{
+constexpr std::array<NamedKind, 12> kKinds = {{
     {"no-program-ack", FaultKind::NoProgramAck},
     {"no-block-reply", FaultKind::NoBlockReply},
     {"short-block", FaultKind::ShortBlock},
@@ -22,6 +22,10 @@ constexpr std::array<NamedKind, 8> kKinds = {{
     {"nak-write", FaultKind::NakWrite},
     {"slow-reply", FaultKind::SlowReply},
     {"garbage", FaultKind::Garbage},
+    {"no-start-ack", FaultKind::NoStartAck},
+    {"one-byte-ack", FaultKind::OneByteAck},
+    {"bad-record", FaultKind::BadRecord},
+    {"no-record-ack", FaultKind::NoRecordAck},
 }};
 
 } // namespace

@@ -17,6 +17,11 @@ enum class FaultKind {
     NakWrite,      // the N-th written block is refused with NAK and not stored
     SlowReply,     // the N-th reply of any kind (ACKs included) leaves 500 ms late
     Garbage,       // three stray bytes 0x00 0x55 0xAA go out before the N-th reply
+    // The trunking board's
+    NoStartAck,  // the N-th start request goes unanswered
+    OneByteAck,  // the N-th start request is acknowledged with 0x06 alone
+    BadRecord,   // the N-th read record lacks its LF CR
+    NoRecordAck, // the N-th written record is not acknowledged (nor stored)
 };
 
 struct RadioFault {

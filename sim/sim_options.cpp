@@ -30,6 +30,18 @@ bool AllDigits(const std::string& text) {
 
 const std::vector<Option>& Options() {
     static const std::vector<Option> options = {
+        {"--board", "", 0, "a trunking board instead of a radio (--image and --save then name board files)",
+         [](SimOptions& o, const Values&, std::string&) {
+             o.board = true;
+             return true;
+         }},
+        {"--access", "DIGITS5", 1, "the board's access code (default: its data's, 00000 for a new data set)",
+         [](SimOptions& o, const Values& v, std::string& error) {
+             if (v[0].size() != 5 || !AllDigits(v[0]))
+                 return Reject(error, "--access is 5 digits");
+             o.accessCode = v[0];
+             return true;
+         }},
         {"--image", "FILE", 1,
          "the data file or raw 2048-byte image the radio holds (default: a demonstration image)",
          [](SimOptions& o, const Values& v, std::string&) {
@@ -146,7 +158,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, 
 std::string SimUsage() {
     std::string usage =
         "usage: rpx41c-sim [OPTION]...\n"
-        "Serves a simulated radio on a new pseudo-terminal and prints \"PTY <path>\" first.\n";
+        "Serves a simulated radio (or trunking board) on a new pseudo-terminal and prints \"PTY <path>\"\n"
+        "first.\n";
     for (const Option& option : Options())
         usage += "  " + option.name + (option.arguments.empty() ? "" : " " + option.arguments) + "\n      " +
                  option.description + "\n";

@@ -48,7 +48,8 @@ std::string Now() {
 
 std::optional<std::string> PortPathOf(std::string_view name, const std::vector<DetectedPort>& orderedPorts) {
     std::string lower(name);
-    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::ranges::transform(lower, lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (lower == kVirtualPortShortName)
         return std::string(kVirtualPort);
     const std::string_view digits = std::string_view(lower).substr(std::min<std::size_t>(3, lower.size()));
@@ -70,6 +71,12 @@ sim::VirtualRadio& RadioPortDevice::InProcessRadio() {
     if (m_virtualRadio == nullptr)
         m_virtualRadio = std::make_unique<sim::VirtualRadio>(m_virtualRadioSetup);
     return *m_virtualRadio;
+}
+
+sim::VirtualBoard& RadioPortDevice::InProcessBoard() {
+    if (m_virtualBoard == nullptr)
+        m_virtualBoard = std::make_unique<sim::VirtualBoard>();
+    return *m_virtualBoard;
 }
 
 Status RadioPortDevice::SetTraceFile(std::optional<std::filesystem::path> path) {
@@ -103,7 +110,9 @@ bool RadioPortDevice::Open(const std::string& path) {
     // Switching devices never leaves the other one open.
     m_current->Close();
     m_traceError.clear();
-    SerialDevice* device = path == kVirtualPort ? &InProcessRadio().Device() : &m_serialDevice;
+    SerialDevice* device = path == kVirtualPort             ? &InProcessRadio().Device()
+                           : path == sim::kVirtualBoardPort ? &InProcessBoard().Device()
+                                                            : &m_serialDevice;
     m_tracing.reset();
     if (m_tracePath) {
         if (Status started = StartTrace(path); !started) {

@@ -12,6 +12,7 @@
 #include "core/link/serial_device.h"
 #include "core/link/tracing_device.h"
 #include "sim/demo_image.h"
+#include "sim/virtual_board.h"
 #include "sim/virtual_radio.h"
 #include "transport/port_discovery.h"
 #include "transport/qt_serial_device.h"
@@ -29,8 +30,9 @@ inline constexpr std::string_view kVirtualPortShortName = "virtual";
 // for COM0, a number above 255 or one with a leading zero.
 std::optional<std::string> PortPathOf(std::string_view name, const std::vector<DetectedPort>& orderedPorts);
 
-// The device behind the radio port, for the window and the command line alike: the Virtual radio
-// port opens the simulated radio inside the program, any other path a serial device; with a trace
+// The device behind the radio port (or the board port), for the window and the command line alike:
+// the Virtual radio port opens the simulated radio inside the program, the Virtual board port the
+// simulated trunking board, any other path a serial device; with a trace
 // file set, every byte of the talk is logged to it. Every other call goes to whichever was opened
 // last.
 class RadioPortDevice : public SerialDevice {
@@ -42,6 +44,8 @@ public:
 
     // The simulated radio; one for the whole run, so it keeps its memory between operations.
     sim::VirtualRadio& InProcessRadio();
+    // The simulated trunking board, likewise one for the whole run.
+    sim::VirtualBoard& InProcessBoard();
 
     // Traces the talk into path from the next Open on (nothing: no trace). The file is
     // made only when the talk begins; an existing trace of this program is appended to under a
@@ -76,6 +80,7 @@ private:
 
     sim::RadioSetup m_virtualRadioSetup;
     std::unique_ptr<sim::VirtualRadio> m_virtualRadio;
+    std::unique_ptr<sim::VirtualBoard> m_virtualBoard;
     QtSerialDevice m_serialDevice;
     std::optional<std::filesystem::path> m_tracePath;
     std::ofstream m_traceFile;

@@ -35,6 +35,7 @@ enum class Command : int {
     RadioInfo = 32799,
     Port = 32786,
     WireTrace = 32850, // Setup: trace the serial line to a file, for a report
+    BoardPort = 32851, // Setup: the device of the trunking board's port
     HelpTopics = 57667,
     About = 57664,
 };

@@ -45,6 +45,7 @@ void AddRadioCommands(CommandTable& table) {
 void AddSetupAndHelpCommands(CommandTable& table) {
     table.Add(Command::Port, 3002047, "", 1371);
     table.Add(Command::WireTrace, txt::kWireTraceMenu, "", 1378);
+    table.Add(Command::BoardPort, txt::kBoardPortMenu, "", 1392);
     table.Add(Command::HelpTopics, 3002051, "", 0);
     table.Add(Command::About, 3002053, "", -1);
 }

@@ -79,6 +79,8 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
 
     menus.dropDowns[kToolsMenu] = {Item(Command::RadioInfo)};
     menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WireTrace)};
+    if (m_trunkingItemsShown)
+        menus.dropDowns[kSetupMenu].insert(menus.dropDowns[kSetupMenu].begin() + 1, Item(Command::BoardPort));
     menus.dropDowns[kHelpMenu] = {Item(Command::HelpTopics), kSeparator, Item(Command::About)};
     return menus;
 }

@@ -37,12 +37,13 @@ void LinkSession::LeaveAndClose() {
     Close();
 }
 
-bool LinkSession::WaitForBytes(std::size_t count) {
+bool LinkSession::WaitForBytes(std::size_t count, std::optional<std::size_t> orCount) {
     const int wanted = static_cast<int>(count);
+    const int alsoWanted = orCount ? static_cast<int>(*orCount) : wanted;
     const auto deadline = m_clock.Now() + m_timing.replyWait;
     for (;;) {
         const int waiting = m_port.BytesWaiting();
-        if (waiting == wanted)
+        if (waiting == wanted || waiting == alsoWanted)
             return true;
         const auto now = m_clock.Now();
         if (now >= deadline)

@@ -72,8 +72,9 @@ public:
     // "E" and the port closed.
     void LeaveAndClose();
 
-    // True once exactly count bytes wait; a reply that stays shorter or grows longer times out.
-    bool WaitForBytes(std::size_t count);
+    // True once exactly count bytes wait (or exactly orCount, when given); a reply that stays
+    // shorter or grows longer times out.
+    bool WaitForBytes(std::size_t count, std::optional<std::size_t> orCount = std::nullopt);
     // Waits for count bytes and reads them.
     std::optional<std::vector<uint8_t>> Receive(std::size_t count);
     // Discards stale input, sends request and receives its replyLength-byte reply.

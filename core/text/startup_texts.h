@@ -33,6 +33,8 @@ inline constexpr TextId kNotBoardFile = 3020400; // %1 the header line
 inline constexpr TextId kOpenBoardFile = 3020401;
 inline constexpr TextId kSaveBoardFile = 3020402;
 inline constexpr TextId kBoardFileFilter = 3020403;
+inline constexpr TextId kBoardPortMenu = 3020415;
+inline constexpr TextId kBoardPortTitle = 3020417;
 
 // Row commands of the channel grid
 inline constexpr TextId kEncodeToneTitle = 3020501;

@@ -81,7 +81,8 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
       m_linkUi(this, app.Texts(), app.FixedFont()),
       m_link(app.RadioPort(), app.GetSession(), app.GetNotifier(), m_linkUi),
       m_transfer(m_link, app.GetSession(), app.GetNotifier()),
-      m_print(app.GetSession(), app.GetNotifier(), m_testState, this) {
+      m_print(app.GetSession(), app.GetNotifier(), m_testState, this),
+      m_board(this, app.GetSession(), app.GetNotifier(), m_linkUi, m_runner) {
     m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
     setCentralWidget(m_view);
     // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.

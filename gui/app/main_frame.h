@@ -15,6 +15,7 @@
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
 #include "gui/report/print_commands.h"
+#include "gui/trunking/board_commands.h"
 
 namespace rpx::gui {
 
@@ -36,6 +37,7 @@ public:
     QAction* Action(Command command) const;
     const CommandTable& Commands() const { return m_commands; }
     const MenuRules& Menus() const { return m_menuRules; }
+    BoardCommands& Board() { return m_board; }
 
     // Opens a data file named on the command line, as File > Open does with a chosen one.
     void OpenFile(const std::string& path);
@@ -99,6 +101,10 @@ private:
     void OnSetupPort();
     // Starts a trace of every byte on the serial line into a file the user picks, or stops it.
     void OnSetupWireTrace();
+    void OnReadBoard() { m_board.OnReadBoard(); }
+    void OnWriteBoard() { m_board.OnWriteBoard(); }
+    void OnTrunkingMode() { m_board.OnTrunkingMode(); }
+    void OnSetupBoardPort() { m_board.OnSetupBoardPort(); }
     void OnHelpTopics();
     void OnAppAbout();
     // After the image changed from outside the grid: every cell, the grid state and trunking rows.
@@ -122,6 +128,7 @@ private:
     // tuning-data page prints it.
     TestModeState m_testState;
     PrintCommands m_print;
+    BoardCommands m_board;
 };
 
 } // namespace rpx::gui

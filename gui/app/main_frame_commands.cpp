@@ -49,11 +49,15 @@ void CMainFrame::HandleRadioCommands() {
     Handle(Command::Test, &CMainFrame::OnProgramTest);
     Handle(Command::Memory, &CMainFrame::OnProgramMemory);
     Handle(Command::RadioInfo, &CMainFrame::OnToolsRadioInfo);
+    Handle(Command::BoardRead, &CMainFrame::OnReadBoard);
+    Handle(Command::BoardWrite, &CMainFrame::OnWriteBoard);
+    Handle(Command::BoardAlignment, &CMainFrame::OnTrunkingMode);
 }
 
 void CMainFrame::HandleSetupAndHelpCommands() {
     Handle(Command::Port, &CMainFrame::OnSetupPort);
     Handle(Command::WireTrace, &CMainFrame::OnSetupWireTrace);
+    Handle(Command::BoardPort, &CMainFrame::OnSetupBoardPort);
     Handle(Command::HelpTopics, &CMainFrame::OnHelpTopics);
     Handle(Command::About, &CMainFrame::OnAppAbout);
 }

@@ -11,7 +11,6 @@
 #include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/radio/file_dialogs.h"
-#include "sim/virtual_radio.h"
 
 namespace rpx::gui {
 
@@ -30,11 +29,12 @@ std::string DeviceLabel(const std::vector<transport::DetectedPort>& ports, const
 } // namespace
 
 PortDialog::PortDialog(PortDialogRules& rules, const LanguageTable& texts, QWidget* parent,
-                       std::vector<transport::DetectedPort> detectedPorts)
+                       std::vector<transport::DetectedPort> detectedPorts, std::string_view virtualPort,
+                       TextId title)
     : QDialog(parent), m_rules(rules), m_choices(new QButtonGroup(this)),
       m_typedChoice(new QRadioButton(this)), m_typedPath(new QLineEdit(this)),
       m_ok(new QPushButton(Tr(texts, txt::kOk), this)) {
-    setWindowTitle(Tr(texts, PortDialogRules::kTitle));
+    setWindowTitle(Tr(texts, title));
     setProperty("helpContext", PortDialogRules::kHelpContext);
 
     // Each numbered port shows the device it opens; devices none of them opens are offered by path.
@@ -46,10 +46,10 @@ PortDialog::PortDialog(PortDialogRules& rules, const LanguageTable& texts, QWidg
     for (const transport::DetectedPort& port : ports)
         if (std::find(numberedPaths.begin(), numberedPaths.end(), port.path) == numberedPaths.end())
             m_rules.AddDeviceChoice(DeviceLabel(ports, port.path), port.path);
-    m_rules.AddDeviceChoice(std::string(sim::kVirtualRadioPort), std::string(sim::kVirtualRadioPort));
+    m_rules.AddDeviceChoice(std::string(virtualPort), std::string(virtualPort));
     m_rules.Open();
 
-    auto* group = new QGroupBox(Tr(texts, PortDialogRules::kTitle), this);
+    auto* group = new QGroupBox(Tr(texts, title), this);
     auto* choices = new QVBoxLayout(group);
     for (std::size_t i = 0; i < m_rules.Choices().size(); ++i) {
         const PortChoice& choice = m_rules.Choices()[i];

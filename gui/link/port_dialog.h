@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <string_view>
 #include <vector>
 
 #include "core/link/port_dialog_rules.h"
 #include "core/text/language_table.h"
+#include "sim/virtual_radio.h"
 #include "transport/port_discovery.h"
 
 namespace rpx::gui {
@@ -21,8 +23,11 @@ class PortDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // virtualPort: the simulated device offered (the Virtual radio, or the Virtual board for the
+    // board's port); title: of the window and its group.
     PortDialog(PortDialogRules& rules, const LanguageTable& texts, QWidget* parent,
-               std::vector<transport::DetectedPort> detectedPorts = transport::DetectPorts());
+               std::vector<transport::DetectedPort> detectedPorts = transport::DetectPorts(),
+               std::string_view virtualPort = sim::kVirtualRadioPort, TextId title = PortDialogRules::kTitle);
 
     // Points the radio's port at the chosen device.
     void accept() override;

@@ -147,7 +147,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
          true,
          0x31,
          {{12, Text(3019117)}},
-         {{4, "-"}, {5, Text(3019119) + " (off)"}},
+         {{4, "-"}, {5, Text(3019119)}},
          13,
          8},
         {"range 0x23", false, false, false, 0x23, {{5, Text(3019113) + " (off)"}}, {}, 12, 4},
