@@ -13,7 +13,7 @@ struct NamedKind {
     FaultKind kind;
 };
 
-constexpr std::array<NamedKind, 8> kKinds = {{
+constexpr std::array<NamedKind, 9> kKinds = {{
     {"no-program-ack", FaultKind::NoProgramAck},
     {"no-block-reply", FaultKind::NoBlockReply},
     {"short-block", FaultKind::ShortBlock},
@@ -22,6 +22,7 @@ constexpr std::array<NamedKind, 8> kKinds = {{
     {"nak-write", FaultKind::NakWrite},
     {"slow-reply", FaultKind::SlowReply},
     {"garbage", FaultKind::Garbage},
+    {"drop-write", FaultKind::DropWrite},
 }};
 
 } // namespace

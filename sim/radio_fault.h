@@ -17,6 +17,7 @@ enum class FaultKind {
     NakWrite,      // the N-th written block is refused with NAK and not stored
     SlowReply,     // the N-th reply of any kind (ACKs included) leaves 500 ms late
     Garbage,       // three stray bytes 0x00 0x55 0xAA go out before the N-th reply
+    DropWrite,     // the N-th written block is acknowledged but not stored
 };
 
 struct RadioFault {
