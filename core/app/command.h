@@ -33,6 +33,8 @@ enum class Command : int {
     RadioInfo = 32799,
     Port = 32786,
     WireTrace = 32850, // Setup: trace the serial line to a file, for a report
+    Backups = 32855,     // File: open a backup of what a radio held
+    WriteSafety = 32856, // Setup: backups, read back and changes shown around a write
     HelpTopics = 57667,
     About = 57664,
 };

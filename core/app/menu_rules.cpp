@@ -43,6 +43,7 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
                                   Item(Command::FileOpen),
                                   Item(Command::FileSave),
                                   Item(Command::FileSaveAs),
+                                  Item(Command::Backups),
                                   kSeparator,
                                   Item(Command::Print),
                                   kSeparator,
@@ -76,7 +77,7 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
         edit.push_back(Item(Command::ExtendedSettings));
 
     menus.dropDowns[kToolsMenu] = {Item(Command::RadioInfo)};
-    menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WireTrace)};
+    menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WriteSafety), Item(Command::WireTrace)};
     menus.dropDowns[kHelpMenu] = {Item(Command::HelpTopics), kSeparator, Item(Command::About)};
     return menus;
 }

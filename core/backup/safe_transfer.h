@@ -54,6 +54,7 @@ public:
     // differs from what was sent is reported by its address and fails the write.
     bool OnProgramWrite();
 
+    void SetSafety(WriteSafety safety) { m_safety = safety; }
     // The backup the last operation kept.
     const std::optional<std::filesystem::path>& LastBackup() const { return m_lastBackup; }
 

@@ -51,6 +51,7 @@ public:
     RadioPortDevice& RadioDevice() { return m_radioDevice; }
     const QFont& FixedFont() const { return m_fixedFont; }
     const std::string& ProgramDirectory() const { return m_options.programDirectory; }
+    SettingsStore& Store() { return *m_options.settingsStore; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
 
 private:

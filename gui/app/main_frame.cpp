@@ -28,6 +28,7 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/exchange/exchange_dialogs.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
 #include "gui/features/orbicall_dialog.h"
@@ -69,7 +70,8 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
     : m_app(app), m_commands(ProgramCommands()), m_menuRules(app.GetSession().extendedMode, m_commands),
       m_linkUi(this, app.Texts(), app.FixedFont()),
       m_link(app.RadioPort(), app.GetSession(), app.GetNotifier(), m_linkUi),
-      m_transfer(m_link, app.GetSession(), app.GetNotifier()) {
+      m_backups(DefaultBackupFolder()),
+      m_transfer(m_link, app.GetSession(), app.GetNotifier(), m_backups, ReadWriteSafety(app.Store())) {
     m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
     setCentralWidget(m_view);
     // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.
@@ -331,6 +333,7 @@ void CMainFrame::OnProgramRead() {
     std::optional<StagedRead> staged;
     m_runner.Run(this, [&] { staged = m_transfer.ReadFromRadio(); });
     if (staged) {
+        m_radioData = ImageOfRead(*staged);
         m_transfer.ApplyRead(*staged);
         ReloadView();
     }
@@ -340,8 +343,38 @@ void CMainFrame::OnProgramRead() {
 }
 
 void CMainFrame::OnProgramWrite() {
-    m_runner.Run(this, [&] { m_transfer.OnProgramWrite(); });
+    const Session& session = m_app.GetSession();
+    if (ReadWriteSafety(m_app.Store()).showChanges) {
+        const auto radio = RadioDataBefore(m_radioData, m_backups, session.image, m_app.Texts());
+        if (radio && !ConfirmWriteChanges(*radio, session.image, session.extendedMode, m_app.Texts(), this))
+            return;
+    }
+    bool written = false;
+    m_runner.Run(this, [&] { written = m_transfer.OnProgramWrite(); });
+    if (written)
+        m_radioData = session.image;
     m_view->RestoreFocus();
+}
+
+void CMainFrame::OnSetupWriteSafety() {
+    WriteSafety safety = ReadWriteSafety(m_app.Store());
+    if (!RunWriteSafetyDialog(safety, m_app.Texts(), this))
+        return;
+    StoreWriteSafety(m_app.Store(), safety);
+    m_transfer.SetSafety(safety);
+}
+
+void CMainFrame::OnFileBackups() {
+    const auto path = RunBackupsDialog(m_backups, m_app.Texts(), this);
+    if (!path)
+        return;
+    OpenFile(path->string());
+    Session& session = m_app.GetSession();
+    if (session.currentFilePath == path->string()) {
+        session.currentFilePath.clear();
+        session.titleFilePart = m_app.GetNotifier().Text(txt::kUntitled);
+        UpdateTitle();
+    }
 }
 
 void CMainFrame::OnProgramMemory() {

@@ -10,7 +10,7 @@
 #include "core/app/command_table.h"
 #include "core/app/menu_rules.h"
 #include "core/link/radio_link.h"
-#include "core/link/transfer_commands.h"
+#include "core/backup/safe_transfer.h"
 #include "gui/link/gui_link_ui.h"
 #include "gui/link/link_runner.h"
 
@@ -85,6 +85,9 @@ private:
     void OnSetupPort();
     // Starts a trace of every byte on the serial line into a file the user picks, or stops it.
     void OnSetupWireTrace();
+    void OnSetupWriteSafety();
+    // File > Backups: opens the chosen backup as new, untitled data, so a save cannot overwrite it.
+    void OnFileBackups();
     void OnHelpTopics();
     void OnAppAbout();
     // After the image changed from outside the grid: every cell, the grid state and trunking rows.
@@ -102,7 +105,9 @@ private:
     bool m_exitConfirmed = false;
     GuiLinkUi m_linkUi;
     RadioLink m_link;
-    TransferCommands m_transfer;
+    BackupStore m_backups;
+    SafeTransfer m_transfer;
+    std::optional<RadioImage> m_radioData; // what the radio held after the last read or write of this run
     LinkRunner m_runner;
 };
 

@@ -22,6 +22,7 @@ void CMainFrame::HandleFileCommands() {
     Handle(Command::FileOpen, &CMainFrame::OnFileOpen);
     Handle(Command::FileSave, &CMainFrame::OnFileSave);
     Handle(Command::FileSaveAs, &CMainFrame::OnFileSaveAs);
+    Handle(Command::Backups, &CMainFrame::OnFileBackups);
     Handle(Command::Exit, &CMainFrame::OnExit);
 }
 
@@ -42,6 +43,7 @@ void CMainFrame::HandleRadioCommands() {
 
 void CMainFrame::HandleSetupAndHelpCommands() {
     Handle(Command::Port, &CMainFrame::OnSetupPort);
+    Handle(Command::WriteSafety, &CMainFrame::OnSetupWriteSafety);
     Handle(Command::WireTrace, &CMainFrame::OnSetupWireTrace);
     Handle(Command::HelpTopics, &CMainFrame::OnHelpTopics);
     Handle(Command::About, &CMainFrame::OnAppAbout);
