@@ -10,7 +10,7 @@ void AddFileCommands(CommandTable& table) {
     table.Add(Command::FileOpen, 3002005, "Ctrl+O", 2);
     table.Add(Command::FileSave, 3002007, "Ctrl+S", 3);
     table.Add(Command::FileSaveAs, 3002009, "", 4);
-    table.Add(Command::Backups, txt::kBackupsMenu, "", 2);
+    table.Add(Command::Backups, txt::kBackupsMenu, "", 1390);
     table.Add(Command::Print, 3002011, "Ctrl+P", 1357);
     table.Add(Command::Exit, 3002013, "", 5);
 }
@@ -43,8 +43,8 @@ void AddRadioCommands(CommandTable& table) {
 
 void AddSetupAndHelpCommands(CommandTable& table) {
     table.Add(Command::Port, 3002047, "", 1371);
+    table.Add(Command::WriteSafety, txt::kWriteSafetyMenu, "", 1391);
     table.Add(Command::WireTrace, txt::kWireTraceMenu, "", 1378);
-    table.Add(Command::WriteSafety, txt::kWriteSafetyMenu, "", 1368);
     table.Add(Command::HelpTopics, 3002051, "", 0);
     table.Add(Command::About, 3002053, "", -1);
 }
