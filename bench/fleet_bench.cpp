@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/messenger.h"
+#include "bench/unattended.h"
 #include "core/app/notifier.h"
 #include "core/exchange/fleet.h"
-#include "core/link/link_ui.h"
 #include "core/link/radio_link.h"
 #include "core/link/transfer_commands.h"
 #include "core/radio/image_defaults.h"
@@ -20,20 +19,8 @@ namespace {
 
 using namespace rpx;
 
-class AnswerOk : public Messenger {
-public:
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-};
-
-class NoWindows : public LinkUi {
-public:
-    void ShowProgress(TextId, int) override {}
-    void SetProgress(int) override {}
-    void CloseProgress() override {}
-    void ShowWaitWindow(TextId, TextId) override {}
-    void CloseWaitWindow() override {}
-    bool RunDataPasswordDialog(DataPasswordDialog&) override { return false; }
-};
+using bench::AnswerOk;
+using bench::NoWindows;
 
 // Writes the same new image to `radios` paced radios at once; the results of each.
 std::vector<FleetResult> WriteFleet(std::size_t radios) {
