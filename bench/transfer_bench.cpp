@@ -6,9 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/app/messenger.h"
+#include "bench/unattended.h"
 #include "core/app/notifier.h"
-#include "core/link/link_ui.h"
 #include "core/link/radio_link.h"
 #include "core/link/tracing_device.h"
 #include "core/link/transfer_commands.h"
@@ -20,20 +19,8 @@ namespace {
 
 using namespace rpx;
 
-class AnswerOk : public Messenger {
-public:
-    MessageAnswer Show(const Message&) override { return MessageAnswer::Ok; }
-};
-
-class NoWindows : public LinkUi {
-public:
-    void ShowProgress(TextId, int) override {}
-    void SetProgress(int) override {}
-    void CloseProgress() override {}
-    void ShowWaitWindow(TextId, TextId) override {}
-    void CloseWaitWindow() override {}
-    bool RunDataPasswordDialog(DataPasswordDialog&) override { return false; }
-};
+using bench::AnswerOk;
+using bench::NoWindows;
 
 // Bytes that crossed the line in either direction, from the trace.
 std::size_t BytesOnTheWire(const std::string& trace) {
@@ -75,8 +62,9 @@ void Measure(bool write, std::size_t memory) {
     const double wire = static_cast<double>(BytesOnTheWire(trace.str())) * 11.0 / 9600.0;
     // Prescribed sleeps: after opening the port, and before closing after a read or before the
     // last "E" of a write to a 1024-byte radio.
-    const double sleeps = std::chrono::duration<double>(timing.openSettle).count() +
-                          ((!write || memory == 1024) ? std::chrono::duration<double>(timing.closeSettle).count() : 0);
+    const double sleeps =
+        std::chrono::duration<double>(timing.openSettle).count() +
+        ((!write || memory == 1024) ? std::chrono::duration<double>(timing.closeSettle).count() : 0);
     const double floor = wire + sleeps;
     std::printf("%-6s %5zu  %s  measured %.3f s  floor %.3f s (wire %.3f s + sleeps %.3f s)  ratio %.3f\n",
                 write ? "write" : "read", memory, done ? "ok    " : "FAILED", measured, floor, wire, sleeps,

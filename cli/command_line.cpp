@@ -36,6 +36,7 @@ bool ParseCommandLine(const std::vector<std::string>& words, const std::set<std:
                 return false;
             }
             result.values[name] = words[++i];
+            result.everyValue[name].push_back(words[i]);
         } else {
             error = "unknown option " + word;
             return false;

@@ -13,6 +13,7 @@ struct CommandLine {
     std::vector<std::string> args;
     std::set<std::string> flags;                 // options without a value, e.g. "yes"
     std::map<std::string, std::string> values;   // options with a value, e.g. "model" -> "MDL1A"
+    std::map<std::string, std::vector<std::string>> everyValue; // each value of a repeated option, in order
 
     bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
     const std::string* Value(const std::string& name) const;

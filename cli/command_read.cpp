@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "cli/link_command.h"
-#include "core/link/transfer_commands.h"
+#include "core/backup/safe_transfer.h"
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
 
@@ -33,6 +33,11 @@ std::string CannotCreate(const std::filesystem::path& path) {
 
 } // namespace
 
+void ReportBackup(std::ostream& out, const Notifier& notifier, const SafeTransfer& transfer) {
+    if (transfer.LastBackup())
+        out << notifier.Filled(txt::kBackupKept, transfer.LastBackup()->string(), "") << '\n';
+}
+
 // Program > Read into a new data file; nothing is written unless the whole read succeeded.
 int RunRead(const CliContext& context) {
     const std::string* output = context.line.Value("o");
@@ -47,22 +52,35 @@ int RunRead(const CliContext& context) {
     int exitCode = kExitOk;
     if (!command.Prepare(exitCode))
         return exitCode;
-    TransferCommands transfer(command.Link(), context.session, context.notifier);
+    const BackupStore backups(DefaultBackupFolder());
+    SafeTransfer transfer(command.Link(), context.session, context.notifier, backups, {});
     if (!transfer.OnProgramRead())
         return kExitFailed;
+    ReportBackup(context.err, context.notifier, transfer);
     return context.SaveTo(*output);
 }
 
-// Program > Write of a data file; a file that cannot be opened stops it before the port is opened.
+// Program > Write of a data file, with a backup first (--backup) and a read back (--verify) when
+// asked; several --port options write every radio at once. A file that cannot be opened stops it
+// before a port is opened.
 int RunWrite(const CliContext& context) {
+    const auto ports = context.line.everyValue.find("port");
+    if (ports != context.line.everyValue.end() && ports->second.size() > 1 && context.line.Value("trace"))
+        return context.UsageError("--trace logs one port; leave it out when writing several radios");
     if (!context.Open(context.line.args[0]))
         return kExitFailed;
+    const WriteSafety safety{context.line.Has("backup"), context.line.Has("verify"), false};
+    const BackupStore backups(DefaultBackupFolder());
+    if (ports != context.line.everyValue.end() && ports->second.size() > 1)
+        return RunFleetWrite(context, ports->second, safety, backups);
     LinkCommand command(context);
     int exitCode = kExitOk;
     if (!command.Prepare(exitCode))
         return exitCode;
-    TransferCommands transfer(command.Link(), context.session, context.notifier);
-    return transfer.OnProgramWrite() ? kExitOk : kExitFailed;
+    SafeTransfer transfer(command.Link(), context.session, context.notifier, backups, safety);
+    const bool written = transfer.OnProgramWrite();
+    ReportBackup(context.err, context.notifier, transfer);
+    return written ? kExitOk : kExitFailed;
 }
 
 } // namespace rpx::cli

@@ -45,17 +45,28 @@ const std::vector<Command> kCommands = {
      3, kAny, {}, {}, false, RunPoke},
     {"ports", "", "list the ports: COMn with its serial device, and virtual",
      0, 0, {}, {}, true, RunPorts},
-    {"read", "--port PORT -o FILE", "Program > Read into a new data file (--port virtual: the simulated radio)",
+    {"read", "--port PORT -o FILE",
+     "Program > Read into a new data file (--port virtual: the simulated radio); a backup is kept too",
      0, 0, {"port", "o", "retries", "password", "trace"}, {}, true, RunRead},
-    {"write", "--port PORT FILE [--force]",
-     "Program > Write of a data file; --force (with --yes) also writes another model or a 1024-byte radio",
-     1, 1, {"port", "retries", "password", "trace"}, {"force"}, true, RunWrite},
+    {"write", "--port PORT... FILE [--force] [--backup] [--verify]",
+     "Program > Write of a data file; --force (with --yes) also writes another model or a 1024-byte radio; "
+     "--backup reads and keeps the radio's data first; --verify reads it back and compares; "
+     "several --port write several radios at once",
+     1, 1, {"port", "retries", "password", "trace"}, {"force", "backup", "verify"}, true, RunWrite},
     {"radio-info", "--port PORT", "Tools > Radio information",
      0, 0, {"port", "retries", "password", "trace"}, {}, true, RunRadioInfo},
     {"board", "show FILE | read --port PORT --access CODE -o FILE | write --port PORT --access CODE FILE",
      "print a board file's settings as the SmarTrunk dialog shows them; read the trunking board into a board "
      "file, or write one to it (--port virtual: the simulated board)",
      2, 2, {"port", "o", "access", "retries", "trace"}, {}, true, RunBoard},
+    {"diff", "A B", "list what differs from data file A to B, by setting key and channel field, and the offsets "
+     "of other bytes; exit 0 when equal, 1 when not",
+     2, 2, {}, {}, false, RunDiff},
+    {"export", "FILE [--format text] [-o OUT]", "write the data file as a readable text that import takes back",
+     1, 1, {"format", "o"}, {}, false, RunExport},
+    {"import", "TEXT -o FILE", "make a data file from a text that export wrote (edited values as their dialogs "
+     "store them)",
+     1, 1, {"o"}, {}, false, RunImport},
 };
 // clang-format on
 

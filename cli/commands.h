@@ -4,8 +4,10 @@
 #include <set>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/cli_context.h"
+#include "core/backup/safe_transfer.h"
 
 namespace rpx::cli {
 
@@ -44,5 +46,13 @@ int RunWrite(const CliContext& context);
 int RunRadioInfo(const CliContext& context);
 int RunBoard(const CliContext& context);
 int RunBoardLink(const CliContext& context);
+int RunDiff(const CliContext& context);
+int RunExport(const CliContext& context);
+int RunImport(const CliContext& context);
+// Says where the operation's backup was kept, if it kept one.
+void ReportBackup(std::ostream& out, const Notifier& notifier, const SafeTransfer& transfer);
+// Write of the session's image to every port at once; the exit code.
+int RunFleetWrite(const CliContext& context, const std::vector<std::string>& ports, WriteSafety safety,
+                  const BackupStore& backups);
 
 } // namespace rpx::cli

@@ -13,7 +13,7 @@ struct NamedKind {
     FaultKind kind;
 };
 
-constexpr std::array<NamedKind, 12> kKinds = {{
+constexpr std::array<NamedKind, 13> kKinds = {{
     {"no-program-ack", FaultKind::NoProgramAck},
     {"no-block-reply", FaultKind::NoBlockReply},
     {"short-block", FaultKind::ShortBlock},
@@ -26,6 +26,7 @@ constexpr std::array<NamedKind, 12> kKinds = {{
     {"one-byte-ack", FaultKind::OneByteAck},
     {"bad-record", FaultKind::BadRecord},
     {"no-record-ack", FaultKind::NoRecordAck},
+    {"drop-write", FaultKind::DropWrite},
 }};
 
 } // namespace

@@ -22,6 +22,7 @@ enum class FaultKind {
     OneByteAck,  // the N-th start request is acknowledged with 0x06 alone
     BadRecord,   // the N-th read record lacks its LF CR
     NoRecordAck, // the N-th written record is not acknowledged (nor stored)
+    DropWrite,   // the N-th written block is acknowledged but not stored
 };
 
 struct RadioFault {

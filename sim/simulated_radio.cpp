@@ -138,6 +138,8 @@ SimulatedRadio::Response SimulatedRadio::AnswerBlockRead(std::span<const uint8_t
 
 SimulatedRadio::Response SimulatedRadio::AnswerBlockWrite(std::span<const uint8_t> request) {
     const int number = ++m_counters.blockWrites;
+    if (FaultStrikes(m_setup.faults, FaultKind::DropWrite, number))
+        return {Bytes{kAck}};
     if (FaultStrikes(m_setup.faults, FaultKind::NakWrite, number) ||
         !m_memory.Store(request[1] * 0x100u + request[2], request.subspan(4)))
         return {Bytes{kNak}};

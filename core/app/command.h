@@ -36,6 +36,8 @@ enum class Command : int {
     Port = 32786,
     WireTrace = 32850, // Setup: trace the serial line to a file, for a report
     BoardPort = 32851, // Setup: the device of the trunking board's port
+    Backups = 32855,     // File: open a backup of what a radio held
+    WriteSafety = 32856, // Setup: backups, read back and changes shown around a write
     HelpTopics = 57667,
     About = 57664,
 };

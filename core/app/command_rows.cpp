@@ -10,6 +10,7 @@ void AddFileCommands(CommandTable& table) {
     table.Add(Command::FileOpen, 3002005, "Ctrl+O", 2);
     table.Add(Command::FileSave, 3002007, "Ctrl+S", 3);
     table.Add(Command::FileSaveAs, 3002009, "", 4);
+    table.Add(Command::Backups, txt::kBackupsMenu, "", 1390);
     table.Add(Command::Print, 3002011, "Ctrl+P", 1357);
     table.Add(Command::PrintPreview, txt::kPrintPreviewMenu, "", 1357);
     table.Add(Command::ExportPdf, txt::kExportPdfMenu, "", 1357);
@@ -44,8 +45,9 @@ void AddRadioCommands(CommandTable& table) {
 
 void AddSetupAndHelpCommands(CommandTable& table) {
     table.Add(Command::Port, 3002047, "", 1371);
-    table.Add(Command::WireTrace, txt::kWireTraceMenu, "", 1378);
     table.Add(Command::BoardPort, txt::kBoardPortMenu, "", 1392);
+    table.Add(Command::WriteSafety, txt::kWriteSafetyMenu, "", 1391);
+    table.Add(Command::WireTrace, txt::kWireTraceMenu, "", 1378);
     table.Add(Command::HelpTopics, 3002051, "", 0);
     table.Add(Command::About, 3002053, "", -1);
 }

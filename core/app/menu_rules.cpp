@@ -39,15 +39,11 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
     auto trunking = [&](Command command) { return trunkingGreyed ? Greyed(command) : Item(command); };
 
     MenuLayout menus;
-    menus.dropDowns[kFileMenu] = {Item(Command::FileNew),
-                                  Item(Command::FileOpen),
-                                  Item(Command::FileSave),
-                                  Item(Command::FileSaveAs),
-                                  kSeparator,
-                                  Item(Command::Print),
-                                  Item(Command::PrintPreview),
-                                  Item(Command::ExportPdf),
-                                  kSeparator,
+    menus.dropDowns[kFileMenu] = {Item(Command::FileNew),   Item(Command::FileOpen),
+                                  Item(Command::FileSave),  Item(Command::FileSaveAs),
+                                  Item(Command::Backups),   kSeparator,
+                                  Item(Command::Print),     Item(Command::PrintPreview),
+                                  Item(Command::ExportPdf), kSeparator,
                                   Item(Command::Exit)};
     menus.dropDowns[kModelMenu] = {Item(Command::Model)};
 
@@ -78,7 +74,7 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
         edit.push_back(Item(Command::ExtendedSettings));
 
     menus.dropDowns[kToolsMenu] = {Item(Command::RadioInfo)};
-    menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WireTrace)};
+    menus.dropDowns[kSetupMenu] = {Item(Command::Port), Item(Command::WriteSafety), Item(Command::WireTrace)};
     if (m_trunkingItemsShown)
         menus.dropDowns[kSetupMenu].insert(menus.dropDowns[kSetupMenu].begin() + 1, Item(Command::BoardPort));
     menus.dropDowns[kHelpMenu] = {Item(Command::HelpTopics), kSeparator, Item(Command::About)};

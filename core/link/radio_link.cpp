@@ -211,6 +211,7 @@ StepResult RadioLink::WriteBlocks() {
     // A radio does not accept these settings all erased.
     if (image.AllEqual(layout::kDtmfSettings, 10, 0xFF))
         image.SetByte(layout::kDtmfSettings, 0x00);
+    m_sent.clear(); // a Retry sends every block again
     const unsigned lastPage = m_memory.has2048 ? 7 : 3;
     for (unsigned page = 0; page <= lastPage; ++page) {
         for (unsigned offset = page == 0 ? 0x20 : 0x00; offset < 0x100; offset += link::kBlockSize) {
@@ -232,6 +233,8 @@ StepResult RadioLink::WriteBlocks() {
             if (!m_link.Send(request))
                 return StepResult::NoReply;
             ++m_blocksWritten;
+            m_sent.push_back({address, {}});
+            std::copy_n(request.begin() + link::kAreaHeader, link::kBlockSize, m_sent.back().data.begin());
             m_link.Ui().SetProgress(static_cast<int>(address + link::kBlockSize));
             // The write itself discarded stale input; purging again here could drop an ACK that a
             // quick radio already sent while the block was draining.
@@ -244,6 +247,7 @@ StepResult RadioLink::WriteBlocks() {
 
 bool RadioLink::WriteRadio() {
     m_blocksWritten = 0;
+    m_sent.clear();
     const LinkOutcome entered = OpenAndEnter();
     if (entered == LinkOutcome::Failed)
         return false;

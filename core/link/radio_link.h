@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,12 @@ struct StagedRead {
     std::vector<uint8_t> bytes; // 1024 or 2048, entry i from address i
     bool radioHas2048 = false;
     bool blankModelRadio = false; // the radio was never programmed
+};
+
+// A block as the last write sent it.
+struct SentBlock {
+    std::size_t address;
+    std::array<uint8_t, 16> data;
 };
 
 // The radio's programming protocol: programming mode, identification and model check, memory size,
@@ -39,6 +46,8 @@ public:
     // 0x02 and the check of the identifier, asked again while the user answers Retry to an unknown
     // model; Failed after Cancel there ("E" sent, port closed).
     StepResult Identify();
+    // The blocks the last write sent, in address order.
+    const std::vector<SentBlock>& SentBlocks() const { return m_sent; }
     const Identification& LastIdentification() const { return m_identification; }
 
 private:
@@ -59,6 +68,7 @@ private:
     Identification m_identification;
     MemorySize m_memory;
     std::size_t m_blocksWritten = 0;
+    std::vector<SentBlock> m_sent;
 };
 
 } // namespace rpx

@@ -53,6 +53,7 @@ inline constexpr TextId kNotATimeText = 3020707;       // %1 value: not what typ
 inline constexpr TextId kMessageLineTooLong = 3020709; // %1 value, %2 the length of a line
 inline constexpr TextId kNotDigits = 3020751;          // %1 value, %2 most digits
 // Print preview and the printed record as a PDF
+// Backups, verify, what a write changes, the data as text
 inline constexpr TextId kSettingGreyed = 3020801;      // %1 key: its control is greyed now
 inline constexpr TextId kNotAPassword = 3020803;       // %1 value, %2 most characters
 inline constexpr TextId kNotADtmfCode = 3020811;       // %1 value, %2 most characters
@@ -62,6 +63,24 @@ inline constexpr TextId kPrintPreviewMenu = 3020841;
 inline constexpr TextId kExportPdfMenu = 3020843;
 inline constexpr TextId kExportPdfTitle = 3020845; // file dialog title
 inline constexpr TextId kPdfFilter = 3020847;      // file dialog filter
+inline constexpr TextId kWriteSafetyMenu = 3020855;
+inline constexpr TextId kWriteSafetyTitle = 3020856;
+inline constexpr TextId kBackupBeforeWrite = 3020857;
+inline constexpr TextId kVerifyAfterWrite = 3020858;
+inline constexpr TextId kShowChangesBeforeWrite = 3020859;
+inline constexpr TextId kBackupsMenu = 3020860;
+inline constexpr TextId kBackupsTitle = 3020861;
+inline constexpr TextId kBackupFailed = 3020862;        // %1 folder, %2 reason
+inline constexpr TextId kVerifyFailed = 3020863;        // %1 count, %2 offsets
+inline constexpr TextId kVerifyPassed = 3020864;
+inline constexpr TextId kVerifyReadFailed = 3020865;
+inline constexpr TextId kTextLineNotUnderstood = 3020866; // %1 line number, %2 the line
+inline constexpr TextId kTextNotStored = 3020867;
+inline constexpr TextId kChangesTitle = 3020868;
+inline constexpr TextId kNoChanges = 3020869;
+inline constexpr TextId kChangesFrom = 3020870;   // %1 where the radio's data come from
+inline constexpr TextId kReadThisSession = 3020871;
+inline constexpr TextId kBackupKept = 3020872;    // %1 path
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -59,6 +59,7 @@ public:
     const QFont& FixedFont() const { return m_fixedFont; }
     AlertTonePlay& AlertTones() { return m_alertTones; }
     const std::string& ProgramDirectory() const { return m_options.programDirectory; }
+    SettingsStore& Store() { return *m_options.settingsStore; }
     CMainFrame* MainFrame() { return m_mainFrame.get(); }
 
 private:

@@ -29,10 +29,11 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/exchange/exchange_dialogs.h"
 #include "gui/features/dtmf_dialog.h"
-#include "gui/features/function_port_dialog.h"
 #include "gui/features/emergency_dialog.h"
 #include "gui/features/extended_sheet.h"
+#include "gui/features/function_port_dialog.h"
 #include "gui/features/key_assignment_dialog.h"
 #include "gui/features/message_dialog.h"
 #include "gui/features/optional_dialog.h"
@@ -44,9 +45,9 @@
 #include "gui/link/radio_info_dialog.h"
 #include "gui/link/test_dialog.h"
 #include "gui/radio/file_dialogs.h"
-#include "gui/tone/alert_tone_play.h"
 #include "gui/radio/model_dialog.h"
 #include "gui/radio/open_data_file_dialog.h"
+#include "gui/tone/alert_tone_play.h"
 #include "gui/trunking/smartrunk_dialog.h"
 #include "gui/trunking/trunking_channel_dialog.h"
 
@@ -80,15 +81,15 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
     : m_app(app), m_commands(ProgramCommands()), m_menuRules(app.GetSession().extendedMode, m_commands),
       m_linkUi(this, app.Texts(), app.FixedFont()),
       m_link(app.RadioPort(), app.GetSession(), app.GetNotifier(), m_linkUi),
-      m_transfer(m_link, app.GetSession(), app.GetNotifier()),
+      m_backups(DefaultBackupFolder()),
+      m_transfer(m_link, app.GetSession(), app.GetNotifier(), m_backups, ReadWriteSafety(app.Store())),
       m_print(app.GetSession(), app.GetNotifier(), m_testState, this),
       m_board(this, app.GetSession(), app.GetNotifier(), m_linkUi, m_runner) {
     m_view = new CRQ7150View(app.GetSession(), app.GetNotifier(), this);
     setCentralWidget(m_view);
     // The row's ">>" button and F10; the view refreshes the grid once the dialog has closed.
-    connect(m_view, &CRQ7150View::detailRequested, this, [this](int row) {
-        RunChannelDetailDialog(m_app.GetSession(), m_app.GetNotifier(), row, this);
-    });
+    connect(m_view, &CRQ7150View::detailRequested, this,
+            [this](int row) { RunChannelDetailDialog(m_app.GetSession(), m_app.GetNotifier(), row, this); });
     connect(m_view, &CRQ7150View::trunkingChannelRequested, this, [this](int row) {
         AfterFeatureDialog(RunTrunkingChannelDialog(m_app.GetSession(), m_app.GetNotifier(), row, this));
     });
@@ -107,7 +108,9 @@ CMainFrame::CMainFrame(CRQ7150App& app, bool showSplash)
         (new SplashWindow(app.Texts()))->show();
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+}
 
 HelpWindow& CMainFrame::Help() {
     if (!m_help)
@@ -212,11 +215,13 @@ void CMainFrame::OnInitMenu() {
     RebuildMenus();
 }
 
-void CMainFrame::ShowHelp(int context) { Help().ShowContext(context); }
+void CMainFrame::ShowHelp(int context) {
+    Help().ShowContext(context);
+}
 
 bool CMainFrame::AskToExit() {
-    return m_app.GetNotifier().Show(kExitQuestion, txt::kCaptionExit, MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageAnswer::Yes;
+    return m_app.GetNotifier().Show(kExitQuestion, txt::kCaptionExit, MessageButtons::YesNo,
+                                    MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 void CMainFrame::OnExit() {
@@ -301,7 +306,9 @@ void CMainFrame::OnFileOpen() {
     m_view->RestoreFocus();
 }
 
-void CMainFrame::OnFileSave() { m_app.GetDocument().FileSave(); }
+void CMainFrame::OnFileSave() {
+    m_app.GetDocument().FileSave();
+}
 
 void CMainFrame::OnFileSaveAs() {
     const Session& session = m_app.GetSession();
@@ -338,17 +345,21 @@ void CMainFrame::OnKeyAssignment() {
     AfterFeatureDialog(RunKeyAssignmentDialog(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
-void CMainFrame::OnScan() { AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this)); }
+void CMainFrame::OnScan() {
+    AfterFeatureDialog(RunScanDialog(m_app.GetSession(), m_app.GetNotifier(), this));
+}
 
 // PLAY stays greyed until a tone player is handed to the dialog here.
 void CMainFrame::OnDtmf() {
     AlertTonePlay& tones = m_app.AlertTones();
     QMetaObject::Connection ended;
     const PlayTones play = [&](std::function<void()> finished) {
-        ended = connect(&tones, &AlertTonePlay::finished, this, std::move(finished), Qt::SingleShotConnection);
+        ended =
+            connect(&tones, &AlertTonePlay::finished, this, std::move(finished), Qt::SingleShotConnection);
         tones.Play(AlertTonesOf(m_app.GetSession().image));
     };
-    const bool accepted = RunDtmfDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), play, this);
+    const bool accepted =
+        RunDtmfDialog(m_app.GetSession(), m_app.GetNotifier(), m_app.FixedFont(), play, this);
     // The page waiting for the end of a sequence has gone with the dialog.
     disconnect(ended);
     tones.Cancel();
@@ -386,12 +397,15 @@ void CMainFrame::OnExtendedSettings() {
     AfterFeatureDialog(RunExtendedSheet(m_app.GetSession(), m_app.GetNotifier(), this));
 }
 
-void CMainFrame::OnSmarTrunk() { RunSmarTrunkDialog(m_app.GetSession(), m_app.GetNotifier(), this); }
+void CMainFrame::OnSmarTrunk() {
+    RunSmarTrunkDialog(m_app.GetSession(), m_app.GetNotifier(), this);
+}
 
 void CMainFrame::OnProgramRead() {
     std::optional<StagedRead> staged;
     m_runner.Run(this, [&] { staged = m_transfer.ReadFromRadio(); });
     if (staged) {
+        m_radioData = ImageOfRead(*staged);
         m_transfer.ApplyRead(*staged);
         ReloadView();
     }
@@ -401,13 +415,43 @@ void CMainFrame::OnProgramRead() {
 }
 
 void CMainFrame::OnProgramWrite() {
-    m_runner.Run(this, [&] { m_transfer.OnProgramWrite(); });
+    const Session& session = m_app.GetSession();
+    if (ReadWriteSafety(m_app.Store()).showChanges) {
+        const auto radio = RadioDataBefore(m_radioData, m_backups, session.image, m_app.Texts());
+        if (radio && !ConfirmWriteChanges(*radio, session.image, session.extendedMode, m_app.Texts(), this))
+            return;
+    }
+    bool written = false;
+    m_runner.Run(this, [&] { written = m_transfer.OnProgramWrite(); });
+    if (written)
+        m_radioData = session.image;
     m_view->RestoreFocus();
 }
 
 void CMainFrame::OnProgramTest() {
     RunProgramTest(m_runner, this, m_link, m_app.GetSession().image, m_testState);
     m_view->RestoreFocus();
+}
+
+void CMainFrame::OnSetupWriteSafety() {
+    WriteSafety safety = ReadWriteSafety(m_app.Store());
+    if (!RunWriteSafetyDialog(safety, m_app.Texts(), this))
+        return;
+    StoreWriteSafety(m_app.Store(), safety);
+    m_transfer.SetSafety(safety);
+}
+
+void CMainFrame::OnFileBackups() {
+    const auto path = RunBackupsDialog(m_backups, m_app.Texts(), this);
+    if (!path)
+        return;
+    OpenFile(path->string());
+    Session& session = m_app.GetSession();
+    if (session.currentFilePath == path->string()) {
+        session.currentFilePath.clear();
+        session.titleFilePart = m_app.GetNotifier().Text(txt::kUntitled);
+        UpdateTitle();
+    }
 }
 
 void CMainFrame::OnProgramMemory() {
@@ -425,7 +469,8 @@ void CMainFrame::OnToolsRadioInfo() {
     m_runner.Run(this, [&] { received = rpx::OnToolsRadioInfo(m_link, information); });
     if (!received)
         return;
-    RadioInfoDialog dialog(DescribeRadioInfo(information, m_app.Texts()), m_app.Texts(), m_app.FixedFont(), this);
+    RadioInfoDialog dialog(DescribeRadioInfo(information, m_app.Texts()), m_app.Texts(), m_app.FixedFont(),
+                           this);
     dialog.exec();
 }
 
@@ -445,19 +490,20 @@ void CMainFrame::OnSetupWireTrace() {
         return;
     }
     // An earlier trace of ours is appended to, and any other file is refused, so no overwrite question.
-    const QString chosen =
-        QFileDialog::getSaveFileName(this, Tr(m_app.Texts(), txt::kWireTraceTitle),
-                                     ToQt(m_app.GetSession().dataDirectory), QString(), nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
+    const QString chosen = QFileDialog::getSaveFileName(this, Tr(m_app.Texts(), txt::kWireTraceTitle),
+                                                        ToQt(m_app.GetSession().dataDirectory), QString(),
+                                                        nullptr, QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return;
     const std::string path = FromQt(chosen);
     if (const Status traced = device.SetTraceFile(std::filesystem::path(path)); !traced)
-        notifier.ShowFilled(txt::kWireTraceRefused, path, traced.Message(), txt::kCaptionError, MessageButtons::Ok,
-                            MessageIcon::Stop);
+        notifier.ShowFilled(txt::kWireTraceRefused, path, traced.Message(), txt::kCaptionError,
+                            MessageButtons::Ok, MessageIcon::Stop);
 }
 
-void CMainFrame::OnHelpTopics() { ShowHelp(kHelpTopicsContext); }
+void CMainFrame::OnHelpTopics() {
+    ShowHelp(kHelpTopicsContext);
+}
 
 void CMainFrame::OnAppAbout() {
     AboutDialog dialog(m_app.Texts(), this);

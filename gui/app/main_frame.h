@@ -9,6 +9,7 @@
 
 #include "core/app/command_table.h"
 #include "core/app/menu_rules.h"
+#include "core/backup/safe_transfer.h"
 #include "core/link/radio_link.h"
 #include "core/link/test_mode_state.h"
 #include "core/link/transfer_commands.h"
@@ -105,6 +106,9 @@ private:
     void OnWriteBoard() { m_board.OnWriteBoard(); }
     void OnTrunkingMode() { m_board.OnTrunkingMode(); }
     void OnSetupBoardPort() { m_board.OnSetupBoardPort(); }
+    void OnSetupWriteSafety();
+    // File > Backups: opens the chosen backup as new, untitled data, so a save cannot overwrite it.
+    void OnFileBackups();
     void OnHelpTopics();
     void OnAppAbout();
     // After the image changed from outside the grid: every cell, the grid state and trunking rows.
@@ -122,7 +126,9 @@ private:
     bool m_exitConfirmed = false;
     GuiLinkUi m_linkUi;
     RadioLink m_link;
-    TransferCommands m_transfer;
+    BackupStore m_backups;
+    SafeTransfer m_transfer;
+    std::optional<RadioImage> m_radioData; // what the radio held after the last read or write of this run
     LinkRunner m_runner;
     // What test mode last read from the radio, kept from one Program > Test to the next; the
     // tuning-data page prints it.

@@ -25,6 +25,7 @@ void CMainFrame::HandleFileCommands() {
     Handle(Command::Print, &CMainFrame::OnFilePrint);
     Handle(Command::PrintPreview, &CMainFrame::OnFilePrintPreview);
     Handle(Command::ExportPdf, &CMainFrame::OnExportPdf);
+    Handle(Command::Backups, &CMainFrame::OnFileBackups);
     Handle(Command::Exit, &CMainFrame::OnExit);
 }
 
@@ -56,6 +57,7 @@ void CMainFrame::HandleRadioCommands() {
 
 void CMainFrame::HandleSetupAndHelpCommands() {
     Handle(Command::Port, &CMainFrame::OnSetupPort);
+    Handle(Command::WriteSafety, &CMainFrame::OnSetupWriteSafety);
     Handle(Command::WireTrace, &CMainFrame::OnSetupWireTrace);
     Handle(Command::BoardPort, &CMainFrame::OnSetupBoardPort);
     Handle(Command::HelpTopics, &CMainFrame::OnHelpTopics);

@@ -8,9 +8,27 @@
 
 #include <stdexcept>
 
+#include "tests/support/temp_dir.h"
+
 extern char** environ;
 
 namespace rpx::test {
+
+namespace {
+
+// The commands the tests run keep their backups in a folder of the test run, not the user's.
+const TempDir& DataHome() {
+    static const TempDir dir;
+    static const bool set = setenv("XDG_DATA_HOME", dir.Path().c_str(), 1) == 0;
+    (void)set;
+    return dir;
+}
+
+} // namespace
+
+std::filesystem::path CliBackupFolder() {
+    return DataHome() / "BREVANE/RPX41C/backups";
+}
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
     return RunProgram(RPX_CLI_PATH, args, input);
@@ -18,6 +36,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
 
 CliResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      const std::string& input) {
+    DataHome();
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)

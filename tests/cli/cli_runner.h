@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct CliResult {
 
 // Runs rpx41c-cli (or the program at path) with args and standard input from the file at input (empty
 // unless given, so a command cannot stop to ask), and collects what it prints.
+// Where the commands the tests run keep their backups.
+std::filesystem::path CliBackupFolder();
+
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "/dev/null");
 CliResult RunProgram(const std::string& path, const std::vector<std::string>& args,
                      const std::string& input = "/dev/null");

@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "core/app/menu_rules.h"
@@ -419,6 +421,45 @@ TEST_F(MainFrameTest, ReadAndWriteTheVirtualRadio) {
     TheSession().image.FillAll(0x00);
     Frame().Action(Command::Read)->trigger();
     EXPECT_EQ(Frame().View().Editor().CellText(1, GridColumn::Rx), "460.12500");
+    Stop();
+}
+
+// Setup > Write Safety is remembered. With "show changes" a write first lists what it changes in the
+// radio read in this run, and Cancel there sends nothing; File > Backups opens that read's backup as
+// untitled data.
+TEST_F(MainFrameTest, WriteSafetyShowsChangesAndBackupsOpen) {
+    ASSERT_TRUE(Start());
+    app->RadioPort().SetDevicePath(std::string(sim::kVirtualRadioPort));
+    const auto inModalDialog = [](const std::function<void(QDialog&)>& act) {
+        QTimer::singleShot(0, [act] { act(*qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
+    };
+    inModalDialog([](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("showChanges")->setChecked(true);
+        dialog.accept();
+    });
+    Frame().Action(Command::WriteSafety)->trigger();
+    EXPECT_EQ(store->Value("Safety/ShowChanges"), "1");
+
+    messenger.Answer(MessageAnswer::Ok); // read?
+    Frame().Action(Command::Read)->trigger();
+    const RadioImage read = TheSession().image;
+    TheSession().image.SetByte(0x020, static_cast<uint8_t>(read.Byte(0x020) ^ 0x11));
+    QString changes;
+    inModalDialog([&](QDialog& dialog) {
+        changes = dialog.findChild<QPlainTextEdit*>("changes")->toPlainText();
+        dialog.reject();
+    });
+    messenger.Clear();
+    Frame().Action(Command::Write)->trigger();
+    EXPECT_TRUE(changes.startsWith("channel.1.rx: ")) << FromQt(changes);
+    EXPECT_TRUE(messenger.Shown().empty()) << "the write did not even ask";
+
+    TheSession().image.FillAll(0x00);
+    inModalDialog([](QDialog& dialog) { dialog.accept(); });
+    Frame().Action(Command::Backups)->trigger();
+    EXPECT_EQ(TheSession().image.ModelCode(), read.ModelCode());
+    EXPECT_EQ(TheSession().currentFilePath, "");
+    EXPECT_TRUE(Frame().windowTitle().contains(QString::fromStdString(Text(3005003))));
     Stop();
 }
 
