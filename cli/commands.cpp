@@ -58,7 +58,7 @@ const std::vector<Command> kCommands = {
     {"board", "show FILE | read --port PORT --access CODE -o FILE | write --port PORT --access CODE FILE",
      "print a board file's settings as the SmarTrunk dialog shows them; read the trunking board into a board "
      "file, or write one to it (--port virtual: the simulated board)",
-     2, 2, {"port", "o", "access", "retries", "trace"}, {}, true, RunBoard},
+     1, 2, {"port", "o", "access", "retries", "trace"}, {}, true, RunBoard},
     {"diff", "A B", "list what differs from data file A to B, by setting key and channel field, and the offsets "
      "of other bytes; exit 0 when equal, 1 when not",
      2, 2, {}, {}, false, RunDiff},

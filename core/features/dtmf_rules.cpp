@@ -222,12 +222,9 @@ std::string KeyOf(const Entry& entry) {
 } // namespace
 
 DtmfRules::DtmfRules(Session& session, Notifier& notifier)
-    : DtmfRules(session, notifier, EditHeldByCaller{}) {
+    : m_session(session), m_notifier(notifier), m_tones(session.image, notifier.Texts()) {
     m_edit.emplace(session.image, session.snapshot);
 }
-
-DtmfRules::DtmfRules(Session& session, Notifier& notifier, EditHeldByCaller)
-    : m_session(session), m_notifier(notifier), m_tones(session.image, notifier.Texts()) {}
 
 const DtmfRules::SpinSpec& DtmfRules::SpecOf(Spin spin) {
     return kSpins[static_cast<int>(spin)];

@@ -69,11 +69,8 @@ public:
     enum class List { DtmfKeys, HornAlertLogic, GroupCode, CallAlert, Transpond, StunType };
     enum class Box { ManualDial, KeypadAutoPtt, HoldTime, Autodial, ClearToTranspond };
 
+    // Inside the extended settings sheet's edit, the rules' own edit joins it (see ScopedImageEdit).
     DtmfRules(Session& session, Notifier& notifier);
-    // For a page of a window that holds the image edit itself (the extended settings sheet): the
-    // same rules without a snapshot of their own; Ok() then keeps nothing, the window does.
-    struct EditHeldByCaller {};
-    DtmfRules(Session& session, Notifier& notifier, EditHeldByCaller);
 
     std::string_view Name() const override { return "dtmf"; }
     std::vector<SettingField> Fields() const override;

@@ -69,8 +69,8 @@ const FieldInfo& Info(Field field) {
     return *std::ranges::find(kFields, field, &FieldInfo::field);
 }
 
-std::vector<Field> FieldsOf(EmergencyRules::Use use) {
-    if (use == EmergencyRules::Use::SheetPage)
+std::vector<Field> FieldsOf(EditScope use) {
+    if (use == EditScope::SheetPage)
         return {Field::Mic, Field::HornLogic, Field::HornTime, Field::LightLogic, Field::LightTime};
     std::vector<Field> fields;
     for (const FieldInfo& info : kFields)
@@ -101,9 +101,9 @@ bool IsFullChannel(const RadioImage& image, int channel) {
 
 } // namespace
 
-EmergencyRules::EmergencyRules(Session& session, Notifier& notifier, Use use)
+EmergencyRules::EmergencyRules(Session& session, Notifier& notifier, EditScope use)
     : m_session(session), m_notifier(notifier), m_edit(session.image, session.snapshot), m_use(use) {
-    if (use == Use::SheetPage)
+    if (use == EditScope::SheetPage)
         return;
     // Taken after the snapshot, so that Cancel puts the unset bytes back.
     RadioImage& image = m_session.image;
@@ -129,7 +129,7 @@ bool EmergencyRules::Enabled(Field field) const {
     const RadioImage& image = m_session.image;
     const bool hornTimed = image.Byte(Offset::kHornLogic) == kNormalLogic;
     const bool lightTimed = image.Byte(Offset::kLightLogic) == kNormalLogic;
-    if (m_use == Use::SheetPage)
+    if (m_use == EditScope::SheetPage)
         return field == Field::HornTime ? hornTimed : field == Field::LightTime ? lightTimed : true;
     const bool gate = ModelGateOpen(image);
     const bool dtmf = Selection(Field::Type) == 0;
@@ -272,9 +272,9 @@ void EmergencyRules::SetChecked(Field field, bool on) {
 }
 
 const std::vector<Field>& EmergencyRules::FieldList() const {
-    static const std::vector<Field> dialog = FieldsOf(Use::Dialog);
-    static const std::vector<Field> page = FieldsOf(Use::SheetPage);
-    return m_use == Use::Dialog ? dialog : page;
+    static const std::vector<Field> dialog = FieldsOf(EditScope::Dialog);
+    static const std::vector<Field> page = FieldsOf(EditScope::SheetPage);
+    return m_use == EditScope::Dialog ? dialog : page;
 }
 
 std::string EmergencyRules::Shown(Field field) const {
@@ -347,10 +347,10 @@ bool EmergencyRules::Ok() {
 }
 
 std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts) {
-    return Keys(texts, Use::Dialog);
+    return Keys(texts, EditScope::Dialog);
 }
 
-std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts, Use use) {
+std::vector<SettingKey> EmergencyRules::Keys(const LanguageTable& texts, EditScope use) {
     const std::string logic = ChoicesRange({texts.GetText(kInvertedText), texts.GetText(kNormalText)});
     const std::string outputTime =
         "0..30, 0 or " + std::string(texts.GetText(kContinuousText)) + " for continuous";

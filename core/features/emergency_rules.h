@@ -70,16 +70,14 @@ public:
         PowerSwitch,
     };
     enum class Kind { List, Duration, Limited, Code, Fleet, Id, Box };
-    enum class Use { Dialog, SheetPage };
-
-    EmergencyRules(Session& session, Notifier& notifier, Use use = Use::Dialog);
+    EmergencyRules(Session& session, Notifier& notifier, EditScope use = EditScope::Dialog);
 
     std::string_view Name() const override { return "emergency"; }
     std::vector<SettingField> Fields() const override;
     Status Set(std::string_view key, std::string_view value) override;
     bool Ok() override;
     static std::vector<SettingKey> Keys(const LanguageTable& texts);
-    static std::vector<SettingKey> Keys(const LanguageTable& texts, Use use);
+    static std::vector<SettingKey> Keys(const LanguageTable& texts, EditScope use);
 
     // The fields the rules edit, in the dialog's (or the page's) order.
     const std::vector<Field>& FieldList() const;
@@ -112,7 +110,7 @@ private:
     Session& m_session;
     Notifier& m_notifier;
     ScopedImageEdit m_edit;
-    Use m_use;
+    EditScope m_use;
 };
 
 } // namespace rpx

@@ -27,11 +27,11 @@ template <class Rules> PageRow Page(std::string_view name) {
 }
 
 std::unique_ptr<FeatureRules> OpenEmergencyPage(Session& session, Notifier& notifier) {
-    return std::make_unique<EmergencyRules>(session, notifier, EmergencyRules::Use::SheetPage);
+    return std::make_unique<EmergencyRules>(session, notifier, EditScope::SheetPage);
 }
 
 std::vector<SettingKey> EmergencyPageKeys(const LanguageTable& texts) {
-    return EmergencyRules::Keys(texts, EmergencyRules::Use::SheetPage);
+    return EmergencyRules::Keys(texts, EditScope::SheetPage);
 }
 
 // The pages in sheet order, one row each: the function port page first, then Page<ScramblerRules>,

@@ -209,9 +209,9 @@ TEST_F(DtmfRulesTest, DependentControlsAreGreyedWithoutChangingTheirBytes) {
 TEST_F(DtmfRulesTest, APageOfAnotherWindowLeavesTheEditToThatWindow) {
     Start();
     rules.reset();
-    ScopedImageEdit sheet(session.image, session.snapshot);
+    ScopedImageEdit sheet(session.image, session.snapshot, ScopedImageEdit::Scope::Sheet);
     {
-        DtmfRules page(session, notifier, DtmfRules::EditHeldByCaller{});
+        DtmfRules page(session, notifier);
         page.SelectList(List::HornAlertLogic, 1);
     }
     EXPECT_EQ(session.image.Byte(Offset::kHornAlertLogic), 1);

@@ -12,7 +12,7 @@ namespace {
 
 using Field = EmergencyRules::Field;
 using Offset = EmergencyRules::Offset;
-using Use = EmergencyRules::Use;
+using Use = EditScope;
 
 class EmergencyRulesTest : public ::testing::Test {
 protected:
