@@ -1,6 +1,7 @@
 #include "core/report/print_pipeline.h"
 
 #include "core/editor/channel_grid_editor.h"
+#include "core/trunking/smartrunk_rules.h"
 
 namespace rpx {
 
@@ -38,10 +39,26 @@ void PrintPipeline::OnEndPrinting() {
     m_jobEnded = true;
 }
 
+BoardSettingsText PrintPipeline::BoardSettingsShown() const {
+    // The dialog's rules, closed without OK: they change nothing.
+    const SmarTrunkRules rules(m_session, m_notifier);
+    BoardSettingsText board;
+    for (const SmarTrunkRules::Row& row : rules.BasicRows())
+        board.basic.emplace_back(row.label, row.shown);
+    for (int row = 0; row < BoardImage::Limit::kSpeedDialEntries; ++row)
+        board.speedDial.emplace_back(rules.SpeedDialLabel(row), rules.SpeedDial(row));
+    for (int entry = 0; entry < BoardImage::Limit::kCodeListEntries; ++entry)
+        board.codeList.push_back(rules.CodeListEntry(entry));
+    return board;
+}
+
 void PrintPipeline::PrintSectionPage(PrintPage& page, const PlannedPage& planned) {
     switch (planned.section) {
     case PrintSection::Channel:
         PrintChannelSection(page, m_session, m_notifier, planned.part);
+        break;
+    case PrintSection::SmarTrunk:
+        PrintBoardSettings(page, m_notifier.Texts(), BoardSettingsShown());
         break;
     case PrintSection::SmarTrunkChannel:
         PrintBoardChannels(page, m_session.image, m_notifier.Texts(), planned.part);

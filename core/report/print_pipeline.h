@@ -40,6 +40,8 @@ public:
 
 private:
     void PrintSectionPage(PrintPage& page, const PlannedPage& planned);
+    // The SmarTrunk settings as the dialog's three pages show them.
+    BoardSettingsText BoardSettingsShown() const;
 
     Session& m_session;
     Notifier& m_notifier;

@@ -155,6 +155,14 @@ TEST_F(PrintPipelineTest, BoardPagesPutSpeedDialBesideCodeListAndTwoGroupsOnAPag
     EXPECT_EQ(BodyLine(settings, 2), (std::vector<std::string>{"System Tone", "3"}));
     EXPECT_EQ(BodyLine(settings, 4), (std::vector<std::string>{Text(3019077), Text(3019081)}));
     EXPECT_EQ(BodyLine(settings, 5), (std::vector<std::string>{"Speed Dial 0", "5551234", "1", "12"}));
+    // A job prints the board settings the session holds, as the SmarTrunk dialog shows them.
+    session.board = BoardImage::NewDataSet();
+    session.image.SetByte(0x258, 3); // trunking mode
+    pipeline.RequestFromDialog(Sections({PrintSection::SmarTrunk}));
+    ASSERT_EQ(pipeline.OnPreparePrinting(), 1);
+    const std::vector<std::string> first = BodyLine(pipeline.OnPrint(1), 2);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(first[1], "0000"); // the first field of a new data set: the primary code
 
     const std::size_t group4channel2 = layout::kUpperMemory + 3 * 0x100 + 0x10;
     session.image.Fill(group4channel2, 4, 0x00);
