@@ -8,7 +8,6 @@ namespace {
 
 constexpr TextId kNoneText = 3011021;
 constexpr TextId kGroupTexts[] = {1001075, 1001077};
-constexpr TextId kPlaceTexts[] = {3017069, 3017071, 3017073, 3017075};
 constexpr uint8_t kGroupFunction = 11;
 constexpr int kGroupSize = 4;
 
@@ -19,10 +18,10 @@ bool TrunkingGroupDisplay(const RadioImage& image) {
                                          image.Byte(layout::kProgrammableKey2) == kGroupFunction);
 }
 
-std::string GroupChannelLabel(const LanguageTable& texts, int channel) {
+std::string GroupChannelLabel(const LanguageTable& texts, int channel, const TextId (&placeTexts)[4]) {
     const int index = channel - 1;
     return std::string(texts.GetText(kGroupTexts[index / kGroupSize])) + ' ' +
-           texts.GetText(kPlaceTexts[index % kGroupSize]);
+           texts.GetText(placeTexts[index % kGroupSize]);
 }
 
 std::vector<ListItem> ChannelChoices(const RadioImage& image, const LanguageTable& texts,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/features/channel_choices.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/features/optional_rules.h"
 #include "core/features/setting_values.h"
@@ -69,17 +70,17 @@ void FunctionPortRules::SelectDevice(int item) {
 std::string FunctionPortRules::CodeLabel(uint8_t code) const {
     const LanguageTable& texts = m_notifier.Texts();
     const RadioImage& image = m_session.image;
-    const bool groups = OptionalRules::ShowsTrunkingGroups(image);
+    const bool groups = TrunkingGroupDisplay(image);
     std::string label;
     if (const auto* plain = std::ranges::find(kPlainLabels, code, &PlainLabel::code);
         plain != std::end(kPlainLabels)) {
         label = texts.GetText(plain->text);
     } else if (code >= kFirstGroupChannel && code < kFirstGroupChannel + 4) {
         const int channel = code - kFirstGroupChannel + 1;
-        label = groups ? OptionalRules::GroupChannelLabel(texts, channel, kChannelTexts)
+        label = groups ? GroupChannelLabel(texts, channel, kChannelTexts)
                        : texts.GetText(kChannelTexts[channel - 1]);
     } else if (groups && code >= kFirstGroup2Channel && code < kFirstGroup2Channel + 4) {
-        label = OptionalRules::GroupChannelLabel(texts, code - kFirstGroup2Channel + 5, kChannelTexts);
+        label = GroupChannelLabel(texts, code - kFirstGroup2Channel + 5, kChannelTexts);
     } else if (code > kFirstOutput && code < Code::kLastDeviceOutput) {
         // 33..43: the odd TextIds from 3017035 in order.
         label = texts.GetText(3017035 + 2 * (code - 33));

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "core/editor/leading_number.h"
+#include "core/features/channel_choices.h"
 #include "core/features/setting_values.h"
 #include "core/text/startup_texts.h"
 #include "core/text/text_ids.h"
@@ -61,8 +62,6 @@ constexpr std::array<std::string_view, 3> kListKeys = {"data-channel", "ptt-id-t
 
 constexpr TextId kNoDataChannel = 3011021;
 constexpr TextId kPttDtmf = 3013023;
-constexpr TextId kGroupTexts[2] = {1001075, 1001077};
-constexpr TextId kGroupChannelTexts[4] = {3017069, 3017071, 3017073, 3017075};
 constexpr int kChannelsPerGroup = 4;
 constexpr uint8_t kGroupKeyCode = 11;
 constexpr uint8_t kDataChannelInput = 3;
@@ -96,18 +95,6 @@ OptionalRules::OptionalRules(Session& session, Notifier& notifier, EditScope sco
 
 bool OptionalRules::DataSignallingAllowed(const RadioImage& image) {
     return image.Bit(RadioImage::kModelOptions, kSignallingOptionBit) && image.RangeCode() != kBlockedRange;
-}
-
-bool OptionalRules::ShowsTrunkingGroups(const RadioImage& image) {
-    return image.IsExtendedVariant() && (image.Byte(layout::kProgrammableKey1) == kGroupKeyCode ||
-                                         image.Byte(layout::kProgrammableKey2) == kGroupKeyCode);
-}
-
-std::string OptionalRules::GroupChannelLabel(const LanguageTable& texts, int channel,
-                                             const TextId (&channelTexts)[4]) {
-    const int group = (channel - 1) / kChannelsPerGroup;
-    return std::string(texts.GetText(kGroupTexts[group])) + " " +
-           texts.GetText(channelTexts[(channel - 1) % kChannelsPerGroup]);
 }
 
 bool OptionalRules::TotOff() const {
@@ -231,7 +218,7 @@ std::vector<OptionalRules::Item> OptionalRules::Items(List list) const {
     switch (list) {
     case List::DataChannel: {
         items.push_back({texts.GetText(kNoDataChannel), 0});
-        const bool groups = ShowsTrunkingGroups(image);
+        const bool groups = TrunkingGroupDisplay(image);
         const bool groupKey = image.Byte(layout::kProgrammableKey1) == kGroupKeyCode ||
                               image.Byte(layout::kProgrammableKey2) == kGroupKeyCode;
         // A group key on a model without groups leaves no channel to choose.
@@ -242,7 +229,7 @@ std::vector<OptionalRules::Item> OptionalRules::Items(List list) const {
             if (image.Byte(layout::ChannelRecordOffset(static_cast<std::size_t>(channel))) == kNotProgrammed)
                 continue;
             items.push_back(
-                {groups ? GroupChannelLabel(texts, channel, kGroupChannelTexts) : std::to_string(channel),
+                {groups ? GroupChannelLabel(texts, channel) : std::to_string(channel),
                  static_cast<uint8_t>(channel)});
         }
         break;

@@ -95,11 +95,6 @@ public:
 
     // The data-signalling options exist: bit 6 of the model options set and not range code 0x23.
     static bool DataSignallingAllowed(const RadioImage& image);
-    // A programmable key switches channel groups on an extended model: channels are named by group.
-    static bool ShowsTrunkingGroups(const RadioImage& image);
-    // "Group g Ch c" for channel 1..8, from the channel texts given for c = 1..4.
-    static std::string GroupChannelLabel(const LanguageTable& texts, int channel,
-                                         const TextId (&channelTexts)[4]);
 
 private:
     bool TotOff() const;
