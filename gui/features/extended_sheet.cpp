@@ -3,13 +3,19 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "core/features/dtmf_rules.h"
 #include "core/features/emergency_rules.h"
+#include "core/features/function_port_rules.h"
 #include "core/features/key_page_rules.h"
+#include "core/features/optional_rules.h"
 #include "core/features/scrambler_rules.h"
 #include "core/text/text_ids.h"
 #include "gui/app/qt_text.h"
+#include "gui/features/data_channel_page.h"
 #include "gui/features/emergency_fields.h"
+#include "gui/features/horn_alert_page.h"
 #include "gui/features/key_page.h"
+#include "gui/features/port_page.h"
 #include "gui/features/scrambler_page.h"
 
 namespace rpx::gui {
@@ -32,9 +38,12 @@ QWidget* Make(FeatureRules& rules, const LanguageTable& texts, QWidget* parent) 
 // In sheet order: the function port page first, then the channels' scramblers, the optional
 // features' data channel, the keys, the emergency outputs and the DTMF horn alert.
 const PageRow kPages[] = {
+    {3017001, "function-port", &Make<FunctionPortRules, PortPage>},
     {3006025, "scrambler", &Make<ScramblerRules, ScramblerPage>},
+    {3002103, "optional", &Make<OptionalRules, DataChannelPage>},
     {3002105, "key", &Make<KeyPageRules, KeyPage>},
     {3006019, "emergency", &Make<EmergencyRules, EmergencyFields>},
+    {3002129, "dtmf", &Make<DtmfRules, HornAlertPage>},
 };
 
 } // namespace

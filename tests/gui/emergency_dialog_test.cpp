@@ -84,7 +84,7 @@ TEST_F(EmergencyDialogTest, ExtendedSheetKeepsEveryPageOnOkAndUndoesThemOnCancel
         QApplication::setActiveWindow(sheet.get());
         Child<QCheckBox>(*sheet, "voice1").click();
         Child<QSpinBox>(*sheet, "code8").setValue(16);
-        sheet->Pages().setCurrentIndex(sheet->Pages().count() - 1);
+        sheet->Pages().setCurrentWidget(&Child<QWidget>(*sheet, "emergency"));
         auto& lightTime = Child<QAbstractSpinBox>(*sheet, "light-time");
         EXPECT_FALSE(lightTime.isEnabled()) << "inverted logic has no time";
         auto& lightLogic = Child<QComboBox>(*sheet, "light-logic");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <optional>
 
 #include "core/features/extended_sheet_rules.h"
@@ -79,7 +81,9 @@ TEST_F(ExtendedSheetRulesTest, OneEditOverEveryPageKeptByOkAndUndoneOtherwise) {
         ASSERT_TRUE(rules->Set("key.ch-1", "Monitor").Ok());
         ASSERT_TRUE(rules->Set("emergency.horn-logic", "Normal").Ok());
         ASSERT_TRUE(rules->Set("emergency.horn-time", "12").Ok()) << "no model gate on the sheet";
-        for (const char* key : {"emergency.type", "scrambler", "colour.x", "key.key-3"})
+        // Pages show only their bytes of the dialogs whose rules they are.
+        for (const char* key : {"emergency.type", "scrambler", "colour.x", "key.key-3", "optional.tot",
+                                "function-port.device", "dtmf.id-code"})
             EXPECT_FALSE(rules->Set(key, "1").Ok()) << key;
         EXPECT_EQ(session.image.Byte(0x240), 6);
         EXPECT_EQ(session.image.Byte(0x20A), 12);
@@ -93,8 +97,9 @@ TEST_F(ExtendedSheetRulesTest, OneEditOverEveryPageKeptByOkAndUndoneOtherwise) {
     std::vector<std::string> keys;
     for (const SettingField& field : rules->Fields())
         keys.push_back(field.key);
-    EXPECT_EQ(keys.front(), "scrambler.code-1");
-    EXPECT_EQ(keys.back(), "emergency.light-time");
+    EXPECT_EQ(keys.front(), "function-port.port-1");
+    EXPECT_EQ(keys.back(), "dtmf.horn-alert-time");
+    EXPECT_NE(std::ranges::find(keys, "optional.data-channel"), keys.end());
 }
 
 } // namespace
