@@ -52,7 +52,7 @@ char Upper(char c) {
 
 // A spin field: its position (an index of values, or the value itself in units of unitsPerByte
 // per stored byte) runs from min to max in steps of step.
-struct DtmfRules::SpinSpec {
+struct DtmfRules::SpinRule {
     std::string_view key;
     std::size_t offset;
     int min, max, step;
@@ -68,7 +68,7 @@ struct DtmfRules::SpinSpec {
 
 namespace {
 
-const DtmfRules::SpinSpec kSpins[] = {
+const DtmfRules::SpinRule kSpins[] = {
     {"dtmf-speed", Offset::kSpeed, 0, 3, 1, false, 2, kSpeeds, 1, -1, 0, 0,
      "6, 8, 10, 15 (typed: the next lower)"},
     {"first-digit-time", Offset::kFirstDigitTime, 0, 3, 1, true, 4, kToneTimes, 1, -1, 0, 0,
@@ -226,30 +226,30 @@ DtmfRules::DtmfRules(Session& session, Notifier& notifier)
     m_edit.emplace(session.image, session.snapshot);
 }
 
-const DtmfRules::SpinSpec& DtmfRules::SpecOf(Spin spin) {
+const DtmfRules::SpinRule& DtmfRules::RuleOf(Spin spin) {
     return kSpins[static_cast<int>(spin)];
 }
 
 std::size_t DtmfRules::SpinWidth(Spin spin) {
-    return SpecOf(spin).width;
+    return RuleOf(spin).width;
 }
 
 int DtmfRules::SpinPosition(Spin spin) const {
-    const SpinSpec& spec = SpecOf(spin);
-    const int value = m_session.image.Byte(spec.offset) * spec.unitsPerByte;
-    return value > spec.max ? spec.loadAbove : std::max(value, spec.min);
+    const SpinRule& rule = RuleOf(spin);
+    const int value = m_session.image.Byte(rule.offset) * rule.unitsPerByte;
+    return value > rule.max ? rule.loadAbove : std::max(value, rule.min);
 }
 
 std::string DtmfRules::PositionText(Spin spin, int position) const {
-    const SpinSpec& spec = SpecOf(spin);
-    if (position == spec.wordPosition)
-        return m_notifier.Text(spec.word);
-    return std::to_string(spec.values.empty() ? position : spec.values[static_cast<std::size_t>(position)]);
+    const SpinRule& rule = RuleOf(spin);
+    if (position == rule.wordPosition)
+        return m_notifier.Text(rule.word);
+    return std::to_string(rule.values.empty() ? position : rule.values[static_cast<std::size_t>(position)]);
 }
 
 void DtmfRules::StorePosition(Spin spin, int position) {
-    const SpinSpec& spec = SpecOf(spin);
-    m_session.image.SetByte(spec.offset, static_cast<uint8_t>(position / spec.unitsPerByte));
+    const SpinRule& rule = RuleOf(spin);
+    m_session.image.SetByte(rule.offset, static_cast<uint8_t>(position / rule.unitsPerByte));
 }
 
 std::string DtmfRules::SpinText(Spin spin) const {
@@ -257,26 +257,26 @@ std::string DtmfRules::SpinText(Spin spin) const {
 }
 
 std::string DtmfRules::StepSpin(Spin spin, int step) {
-    const SpinSpec& spec = SpecOf(spin);
-    int position = SpinPosition(spin) + step * spec.step;
-    if (spec.wraps)
-        position = position < spec.min ? spec.max : position > spec.max ? spec.min : position;
-    StorePosition(spin, std::clamp(position, spec.min, spec.max));
+    const SpinRule& rule = RuleOf(spin);
+    int position = SpinPosition(spin) + step * rule.step;
+    if (rule.wraps)
+        position = position < rule.min ? rule.max : position > rule.max ? rule.min : position;
+    StorePosition(spin, std::clamp(position, rule.min, rule.max));
     return SpinText(spin);
 }
 
 std::string DtmfRules::LeaveSpin(Spin spin, std::string_view typed) {
-    const SpinSpec& spec = SpecOf(spin);
+    const SpinRule& rule = RuleOf(spin);
     int position = 0;
-    if (spec.wordPosition >= 0 && typed == m_notifier.Text(spec.word)) {
-        position = spec.wordPosition;
-    } else if (!spec.values.empty()) {
+    if (rule.wordPosition >= 0 && typed == m_notifier.Text(rule.word)) {
+        position = rule.wordPosition;
+    } else if (!rule.values.empty()) {
         // The nearest listed value not above the typed one.
         const int value = TypedNumber(typed);
-        while (position + 1 < static_cast<int>(spec.values.size()) && spec.values[position + 1] <= value)
+        while (position + 1 < static_cast<int>(rule.values.size()) && rule.values[position + 1] <= value)
             ++position;
     } else {
-        position = std::clamp(TypedNumber(typed), spec.min, spec.max);
+        position = std::clamp(TypedNumber(typed), rule.min, rule.max);
     }
     StorePosition(spin, position);
     return SpinText(spin);

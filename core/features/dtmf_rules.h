@@ -123,10 +123,10 @@ public:
     TextId ChangePage(Page to) const;
 
     // How each spin field counts (dtmf_rules.cpp).
-    struct SpinSpec;
+    struct SpinRule;
 
 private:
-    static const SpinSpec& SpecOf(Spin spin);
+    static const SpinRule& RuleOf(Spin spin);
     int SpinPosition(Spin spin) const;
     std::string PositionText(Spin spin, int position) const;
     void StorePosition(Spin spin, int position);
