@@ -18,18 +18,22 @@ constexpr const char* kEnterTestMode = "TUNING ";
 
 } // namespace
 
-void TestModeSession::OnProgramTest(const TestDialogRunner& runTestDialog) {
+bool TestModeSession::OnProgramTest(const TestDialogRunner& runTestDialog) {
     LinkSession& link = m_radio.Link();
     m_testing = true;
     bool again = false;
+    bool ran = false;
     link.WithRetry([&] {
         const StepResult entered = Enter(std::exchange(again, true));
-        if (entered == StepResult::Done)
+        if (entered == StepResult::Done) {
             RunTestDialog(runTestDialog);
+            ran = true;
+        }
         return entered;
     });
     m_testing = false;
     link.Close();
+    return ran;
 }
 
 StepResult TestModeSession::Enter(bool again) {

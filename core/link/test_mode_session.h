@@ -20,8 +20,9 @@ public:
     TestModeSession(RadioLink& radio, const RadioImage& image, TestModeState& state)
         : m_radio(radio), m_image(image), m_state(state) {}
 
-    // The whole command; the port is closed when it returns.
-    void OnProgramTest(const TestDialogRunner& runTestDialog);
+    // The whole command; the port is closed when it returns. True when the radio's tuning data were
+    // read and the test dialog ran (the record of those data can then be printed).
+    bool OnProgramTest(const TestDialogRunner& runTestDialog);
     // True while the command runs.
     bool Testing() const { return m_testing; }
 

@@ -429,7 +429,9 @@ void CMainFrame::OnProgramWrite() {
 }
 
 void CMainFrame::OnProgramTest() {
-    RunProgramTest(m_runner, this, m_link, m_app.GetSession().image, m_testState);
+    // When the test read the radio's tuning data, their record goes to the printer as the test ends.
+    if (RunProgramTest(m_runner, this, m_link, m_app.GetSession().image, m_testState))
+        m_print.PrintTuningData();
     m_view->RestoreFocus();
 }
 

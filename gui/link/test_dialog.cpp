@@ -216,17 +216,19 @@ void TestDialog::reject() {
         QDialog::reject();
 }
 
-void RunProgramTest(LinkRunner& runner, QWidget* window, RadioLink& link, const RadioImage& image,
+bool RunProgramTest(LinkRunner& runner, QWidget* window, RadioLink& link, const RadioImage& image,
                     TestModeState& state) {
+    bool ran = false;
     runner.Run(window, [&] {
         TestModeSession command(link, image, state);
-        command.OnProgramTest([&](TestDialogRules& rules) {
+        ran = command.OnProgramTest([&](TestDialogRules& rules) {
             OnGuiThread([&] {
                 TestDialog dialog(rules, link.Link().GetNotifier().Texts(), window);
                 dialog.exec();
             });
         });
     });
+    return ran;
 }
 
 } // namespace rpx::gui

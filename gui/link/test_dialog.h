@@ -55,8 +55,9 @@ private:
 };
 
 // Program > Test: runs the command on a worker thread of runner while window is blocked, the test
-// dialog and its tuning dialogs showing over window.
-void RunProgramTest(LinkRunner& runner, QWidget* window, RadioLink& link, const RadioImage& image,
+// dialog and its tuning dialogs showing over window. True when the tuning data were read and the
+// test dialog ran.
+bool RunProgramTest(LinkRunner& runner, QWidget* window, RadioLink& link, const RadioImage& image,
                     TestModeState& state);
 
 } // namespace rpx::gui

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +28,7 @@
 #include "gui/app/qt_text.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/link/test_dialog.h"
 #include "gui/trunking/smartrunk_dialog.h"
 #include "gui/trunking/trunking_channel_dialog.h"
 #include "sim/virtual_radio.h"
@@ -460,6 +463,29 @@ TEST_F(MainFrameTest, WriteSafetyShowsChangesAndBackupsOpen) {
     EXPECT_EQ(TheSession().image.ModelCode(), read.ModelCode());
     EXPECT_EQ(TheSession().currentFilePath, "");
     EXPECT_TRUE(Frame().windowTitle().contains(QString::fromStdString(Text(3005003))));
+    Stop();
+}
+
+// Program > Test: once the test has read the radio's tuning data, their record goes to the printer.
+TEST_F(MainFrameTest, TheTestEndsWithThePrintOfItsTuningData) {
+    ASSERT_TRUE(Start());
+    app->RadioPort().SetDevicePath(std::string(sim::kVirtualRadioPort));
+    messenger.Answer(MessageAnswer::Ok); // read?
+    Frame().Action(Command::Read)->trigger();
+    bool printAsked = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget* front = QApplication::activeModalWidget();
+        if (auto* test = qobject_cast<TestDialog*>(front); test != nullptr && test->isEnabled())
+            test->findChild<QPushButton*>("exit")->click();
+        if (auto* print = qobject_cast<QPrintDialog*>(front)) {
+            printAsked = true;
+            print->reject();
+        }
+    });
+    user.start(20);
+    Frame().Action(Command::Test)->trigger();
+    EXPECT_TRUE(printAsked);
     Stop();
 }
 

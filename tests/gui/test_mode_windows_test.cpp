@@ -94,10 +94,12 @@ struct TestModeRig {
         port.SetDevicePath(std::string(sim::kVirtualRadioPort));
         window.show();
     }
-    void RunProgramTest(std::vector<Step> steps) {
+    // Whether the test dialog ran.
+    bool RunProgramTest(std::vector<Step> steps) {
         User user(std::move(steps));
-        gui::RunProgramTest(runner, &window, link, session.image, state);
+        const bool ran = gui::RunProgramTest(runner, &window, link, session.image, state);
         EXPECT_TRUE(user.Done());
+        return ran;
     }
     // What the radio was asked after test mode was entered, acknowledgements left out, once it has
     // taken in the "E" that ends test mode.
@@ -135,7 +137,7 @@ TEST(TestModeWindows, PttTwiceKeysThenReleasesTheTransmitterWithItsIndicators) {
                                !Child<QSpinBox>(dialog, "volume")->isEnabled());
     };
     QStringList channels;
-    rig.RunProgramTest({
+    const bool ran = rig.RunProgramTest({
         [&] {
             auto* dialog = Ready<TestDialog>();
             if (dialog == nullptr)
@@ -157,6 +159,7 @@ TEST(TestModeWindows, PttTwiceKeysThenReleasesTheTransmitterWithItsIndicators) {
             return true;
         },
     });
+    EXPECT_TRUE(ran);
     EXPECT_EQ(channels, (QStringList{"1", "2", "3", "4", "5", "6"})) << "the band's six test channels";
     EXPECT_EQ(transmitting, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(rig.RequestsInTestMode(), (std::vector<sim::Bytes>{{0x08, 0x0D}, {0x08, 0x0E}, {0x45}}));
@@ -167,7 +170,7 @@ TEST(TestModeWindows, ARadioWithOtherTestChannelsIsRefusedAndLeavesTestMode) {
     sim::RadioSetup radio;
     radio.testChannels.emplace().fill(0xFF);
     TestModeRig rig(radio);
-    rig.RunProgramTest({});
+    EXPECT_FALSE(rig.RunProgramTest({}));
     EXPECT_EQ(rig.messenger.ShownIds(), std::vector<TextId>{3003009});
     EXPECT_EQ(rig.RequestsInTestMode(), std::vector<sim::Bytes>{{0x45}});
 }
