@@ -21,16 +21,20 @@ public:
 
 // The settings remembered from the last run.
 struct AppSettings {
-    uint8_t comPort = 1;       // n of "COM"n used for the radio
-    std::string model;         // image bytes 0x3C0..0x3C7 up to the first zero byte, raw
-    std::string dataDirectory; // empty: the program folder's "Data" folder
-    std::string devicePath;    // a device chosen by path instead of by number; empty: none
+    uint8_t comPort = 1;         // n of "COM"n used for the radio
+    std::string model;           // image bytes 0x3C0..0x3C7 up to the first zero byte, raw
+    std::string dataDirectory;   // empty: the program folder's "Data" folder
+    std::string devicePath;      // a device chosen by path instead of by number; empty: none
+    uint8_t boardPort = 1;       // the trunking board's port, as comPort
+    std::string boardDevicePath; // the trunking board's device, as devicePath
 };
 
 inline constexpr std::string_view kComPortKey = "Backup/ComPort";
 inline constexpr std::string_view kModelKey = "Backup/Model";
 inline constexpr std::string_view kDataDirectoryKey = "Backup/Directry";
 inline constexpr std::string_view kDevicePathKey = "Backup/Device";
+inline constexpr std::string_view kBoardPortKey = "Board/ComPort";
+inline constexpr std::string_view kBoardDevicePathKey = "Board/Device";
 
 // Missing or unreadable values take their defaults.
 AppSettings ReadSettings(const SettingsStore& store);

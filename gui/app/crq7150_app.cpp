@@ -19,8 +19,8 @@
 namespace rpx::gui {
 
 CRQ7150App::CRQ7150App(StartupOptions options)
-    : m_options(std::move(options)), m_notifier(*m_options.messenger, m_texts), m_document(m_session, m_notifier),
-      m_radioPort(m_radioDevice, transport::PathOfDetectedPort),
+    : m_options(std::move(options)), m_notifier(*m_options.messenger, m_texts),
+      m_document(m_session, m_notifier), m_radioPort(m_radioDevice, transport::PathOfDetectedPort),
       m_tonePlayer(*m_options.messenger, m_options.soundOutput.value_or(QMediaDevices::defaultAudioOutput())),
       m_alertTones(m_tonePlayer) {}
 
@@ -49,6 +49,9 @@ bool CRQ7150App::InitInstance() {
     m_fixedFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this, m_options.showSplash);
+    SerialPort& board = m_mainFrame->Board().BoardPort();
+    board.SetPortNumber(m_settings.boardPort);
+    board.SetDevicePath(m_settings.boardDevicePath);
     if (!m_session.extendedMode && m_options.arguments.size() == 1)
         m_mainFrame->OpenFile(m_options.arguments.front());
     m_mainFrame->show();
@@ -60,6 +63,11 @@ void CRQ7150App::ExitInstance() {
     m_settings.model = ModelSettingFromImage(m_session.image);
     m_settings.dataDirectory = m_session.dataDirectory;
     m_settings.devicePath = m_radioPort.ChosenDevicePath();
+    if (m_mainFrame) {
+        const SerialPort& board = m_mainFrame->Board().BoardPort();
+        m_settings.boardPort = board.PortNumber();
+        m_settings.boardDevicePath = board.ChosenDevicePath();
+    }
     WriteSettings(*m_options.settingsStore, m_settings);
 }
 

@@ -110,6 +110,7 @@ TEST_F(MainFrameTest, SettingsSurviveARestart) {
     TheSession().image.SetModelString("MDL1B");
     TheSession().image.SetRangeCode(0x23);
     TheSession().dataDirectory = "/srv/radios";
+    Frame().Board().BoardPort().SetDevicePath(std::string(sim::kVirtualBoardPort));
     Stop();
 
     ASSERT_TRUE(Start());
@@ -117,6 +118,7 @@ TEST_F(MainFrameTest, SettingsSurviveARestart) {
     EXPECT_EQ(TheSession().image.ModelCode(), "MDL1B\x23");
     EXPECT_EQ(TheSession().image.Byte(0x3C6), 0xFF);
     EXPECT_EQ(TheSession().dataDirectory, "/srv/radios");
+    EXPECT_EQ(Frame().Board().BoardPort().ChosenDevicePath(), sim::kVirtualBoardPort);
     Stop();
 }
 
@@ -146,15 +148,7 @@ TEST_F(MainFrameTest, MenusFollowTheImageAndMode) {
         std::vector<std::pair<std::size_t, std::string>> edit, program; // (position, text) checked
         std::size_t editSize, programSize;
     } cases[] = {
-        {"trunking",
-         false,
-         false,
-         true,
-         0x31,
-         {{12, Text(3019117)}},
-         {{4, "-"}, {5, Text(3019119)}},
-         13,
-         8},
+        {"trunking", false, false, true, 0x31, {{12, Text(3019117)}}, {{4, "-"}, {5, Text(3019119)}}, 13, 8},
         {"range 0x23", false, false, false, 0x23, {{5, Text(3019113) + " (off)"}}, {}, 12, 4},
         {"extended, hidden functions", true, true, false, 0x31, {{12, Text(3002119)}}, {}, 13, 4},
         {"extended", true, false, false, 0x31, {}, {}, 12, 4},

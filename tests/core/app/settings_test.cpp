@@ -20,17 +20,18 @@ public:
 TEST(Settings, MissingOrBadValuesTakeTheirDefaults) {
     const struct {
         std::map<std::string, std::string> values;
-        uint8_t port;
-    } cases[] = {{{}, 1},
-                 {{{"Backup/ComPort", "3"}}, 3},
-                 {{{"Backup/ComPort", "300"}}, 1},
-                 {{{"Backup/ComPort", "x"}}, 1},
-                 {{{"Backup/ComPort", "0"}}, 0}};
+        uint8_t port, boardPort;
+    } cases[] = {{{}, 1, 1},
+                 {{{"Backup/ComPort", "3"}, {"Board/ComPort", "4"}}, 3, 4},
+                 {{{"Backup/ComPort", "300"}, {"Board/ComPort", "-1"}}, 1, 1},
+                 {{{"Backup/ComPort", "x"}}, 1, 1},
+                 {{{"Backup/ComPort", "0"}}, 0, 1}};
     for (const auto& c : cases) {
         MapStore store;
         store.values = c.values;
         const AppSettings settings = ReadSettings(store);
         EXPECT_EQ(settings.comPort, c.port);
+        EXPECT_EQ(settings.boardPort, c.boardPort);
         EXPECT_EQ(settings.model, "");
         EXPECT_EQ(settings.dataDirectory, "");
     }
@@ -46,6 +47,8 @@ TEST(Settings, RoundTripKeepsRawModelBytesUpToTheFirstZero) {
     settings.comPort = 7;
     settings.model = ModelSettingFromImage(image);
     settings.dataDirectory = "/home/tech/radios";
+    settings.boardPort = 2;
+    settings.boardDevicePath = "/dev/ttyUSB1";
     EXPECT_EQ(settings.model, std::string("MDL2A1\xBF\xFF", 8));
     MapStore store;
     WriteSettings(store, settings);
@@ -53,6 +56,8 @@ TEST(Settings, RoundTripKeepsRawModelBytesUpToTheFirstZero) {
     EXPECT_EQ(back.comPort, 7);
     EXPECT_EQ(back.model, settings.model);
     EXPECT_EQ(back.dataDirectory, settings.dataDirectory);
+    EXPECT_EQ(std::pair(back.boardPort, back.boardDevicePath),
+              std::pair(settings.boardPort, settings.boardDevicePath));
     image.Fill(RadioImage::kModelOptions, 2, 0x00);
     EXPECT_EQ(ModelSettingFromImage(image), "MDL2A1") << "the setting stops at the first zero byte";
 }
