@@ -24,6 +24,7 @@ constexpr TextId kAlertToneRefused = 3003023;
 constexpr TextId kNone = 3010051;
 constexpr TextId kNormal = 3010053;
 constexpr TextId kContinuous = 3017091;
+constexpr TextId kMemoryLabel = 3010003;
 constexpr uint8_t kErased = 0xFF;
 
 constexpr int kSpeeds[] = {6, 8, 10, 15};         // digits per second
@@ -157,47 +158,54 @@ const BoxSpec& Of(Box box) {
     return kBoxes[static_cast<int>(box)];
 }
 
-// Every field in the window's order: the encode group, the decode group, the memories; the tone
-// page's follow.
+// Every field in the window's order (the encode group, the decode group, the memories; the tone
+// page's follow) with the text beside its control: a box's own text, and for a memory the page's
+// name, the row number following it.
 enum class Kind { Spin, List, Box, Code, IdCode, StunCode };
 struct Entry {
     Kind kind;
     int which;
+    TextId label;
 };
 constexpr Entry kEntries[] = {
-    {Kind::Spin, int(Spin::Speed)},
-    {Kind::Spin, int(Spin::FirstDigitTime)},
-    {Kind::Spin, int(Spin::FirstDigitDelay)},
-    {Kind::Spin, int(Spin::StarHashTone)},
-    {Kind::Spin, int(Spin::DKey)},
-    {Kind::Code, DtmfRules::kBeginCode},
-    {Kind::Code, DtmfRules::kEndCode},
-    {Kind::Box, int(Box::ManualDial)},
-    {Kind::Box, int(Box::KeypadAutoPtt)},
-    {Kind::Box, int(Box::HoldTime)},
-    {Kind::Box, int(Box::Autodial)},
-    {Kind::List, int(List::DtmfKeys)},
-    {Kind::IdCode, 0},
-    {Kind::List, int(List::GroupCode)},
-    {Kind::Spin, int(Spin::AlertToneLevel)},
-    {Kind::Spin, int(Spin::AutoResetTimer)},
-    {Kind::List, int(List::CallAlert)},
-    {Kind::List, int(List::Transpond)},
-    {Kind::Box, int(Box::ClearToTranspond)},
-    {Kind::List, int(List::StunType)},
-    {Kind::StunCode, 0},
-    {Kind::List, int(List::HornAlertLogic)},
-    {Kind::Spin, int(Spin::HornAlertTime)},
-    {Kind::Code, 0},
-    {Kind::Code, 1},
-    {Kind::Code, 2},
-    {Kind::Code, 3},
-    {Kind::Code, 4},
-    {Kind::Code, 5},
-    {Kind::Code, 6},
-    {Kind::Code, 7},
-    {Kind::Code, 8},
+    {Kind::Spin, int(Spin::Speed), 3010007},
+    {Kind::Spin, int(Spin::FirstDigitTime), 3010009},
+    {Kind::Spin, int(Spin::FirstDigitDelay), 3010011},
+    {Kind::Spin, int(Spin::StarHashTone), 3010013},
+    {Kind::Spin, int(Spin::DKey), 3010015},
+    {Kind::Code, DtmfRules::kBeginCode, DtmfRules::kBeginCodeLabel},
+    {Kind::Code, DtmfRules::kEndCode, DtmfRules::kEndCodeLabel},
+    {Kind::Box, int(Box::ManualDial), 3010021},
+    {Kind::Box, int(Box::KeypadAutoPtt), 3010023},
+    {Kind::Box, int(Box::HoldTime), 3010025},
+    {Kind::Box, int(Box::Autodial), 3010027},
+    {Kind::List, int(List::DtmfKeys), 3010063},
+    {Kind::IdCode, 0, DtmfRules::kIdCodeLabel},
+    {Kind::List, int(List::GroupCode), 3010031},
+    {Kind::Spin, int(Spin::AlertToneLevel), 3010033},
+    {Kind::Spin, int(Spin::AutoResetTimer), 3010035},
+    {Kind::List, int(List::CallAlert), 3010037},
+    {Kind::List, int(List::Transpond), 3010039},
+    {Kind::Box, int(Box::ClearToTranspond), 3010045},
+    {Kind::List, int(List::StunType), 3010041},
+    {Kind::StunCode, 0, DtmfRules::kStunCodeLabel},
+    {Kind::List, int(List::HornAlertLogic), 3017093},
+    {Kind::Spin, int(Spin::HornAlertTime), 3017095},
+    {Kind::Code, 0, kMemoryLabel},
+    {Kind::Code, 1, kMemoryLabel},
+    {Kind::Code, 2, kMemoryLabel},
+    {Kind::Code, 3, kMemoryLabel},
+    {Kind::Code, 4, kMemoryLabel},
+    {Kind::Code, 5, kMemoryLabel},
+    {Kind::Code, 6, kMemoryLabel},
+    {Kind::Code, 7, kMemoryLabel},
+    {Kind::Code, 8, kMemoryLabel},
 };
+
+TextId LabelOf(Kind kind, int which) {
+    return std::ranges::find_if(kEntries, [&](const Entry& e) { return e.kind == kind && e.which == which; })
+        ->label;
+}
 
 std::string KeyOf(const Entry& entry) {
     switch (entry.kind) {
@@ -224,6 +232,18 @@ std::string KeyOf(const Entry& entry) {
 DtmfRules::DtmfRules(Session& session, Notifier& notifier)
     : m_session(session), m_notifier(notifier), m_tones(session.image, notifier.Texts()) {
     m_edit.emplace(session.image, session.snapshot);
+}
+
+TextId DtmfRules::Label(Spin spin) {
+    return LabelOf(Kind::Spin, static_cast<int>(spin));
+}
+
+TextId DtmfRules::Label(List list) {
+    return LabelOf(Kind::List, static_cast<int>(list));
+}
+
+TextId DtmfRules::Label(Box box) {
+    return LabelOf(Kind::Box, static_cast<int>(box));
 }
 
 const DtmfRules::SpinRule& DtmfRules::RuleOf(Spin spin) {
@@ -480,7 +500,10 @@ std::vector<SettingField> DtmfRules::Fields() const {
             text = StunCodeText();
             break;
         }
-        fields.push_back({KeyOf(entry), text});
+        fields.push_back({KeyOf(entry), text, entry.label,
+                          entry.kind == Kind::Code && entry.which < DtmfRules::kMemories
+                              ? RowSuffix(entry.which + 1)
+                              : std::string()});
     }
     for (SettingField& field : m_tones.Fields())
         fields.push_back(std::move(field));

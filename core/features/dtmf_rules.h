@@ -68,6 +68,12 @@ public:
     // The popup lists of the encode/decode page.
     enum class List { DtmfKeys, HornAlertLogic, GroupCode, CallAlert, Transpond, StunType };
     enum class Box { ManualDial, KeypadAutoPtt, HoldTime, Autodial, ClearToTranspond };
+    // The texts beside the controls (a box's own text).
+    static TextId Label(Spin spin);
+    static TextId Label(List list);
+    static TextId Label(Box box);
+    static constexpr TextId kBeginCodeLabel = 3010017, kEndCodeLabel = 3010019, kIdCodeLabel = 3010029,
+                            kStunCodeLabel = 3010043;
 
     // Inside the extended settings sheet's edit, the rules' own edit joins it (see ScopedImageEdit).
     DtmfRules(Session& session, Notifier& notifier);

@@ -27,6 +27,7 @@ struct FieldInfo {
     int most;        // the largest number stored, or the bytes of a code's area
     int fallback;    // what an emptied duration stores
     TextId zeroText; // what a limited number shows for 0
+    TextId label;    // beside the control (a box's own text)
 };
 
 constexpr TextId kContinuousText = 3017091;
@@ -39,30 +40,31 @@ constexpr uint8_t kDtmfType = 1;
 
 // In the dialog's order.
 constexpr std::array<FieldInfo, 19> kFields = {{
-    {Field::Channel, "channel", Kind::List, Offset::kChannel, 0, 0, 0, 0},
+    {Field::Channel, "channel", Kind::List, Offset::kChannel, 0, 0, 0, 0, 3011001},
     {Field::TxDuration, "tx-duration", Kind::Duration, Offset::kTxDuration, 3, Limit::kDurationMax,
-     Limit::kTxDurationDefault, 0},
+     Limit::kTxDurationDefault, 0, 3011003},
     {Field::RxDuration, "rx-duration", Kind::Duration, Offset::kRxDuration, 3, Limit::kDurationMax,
-     Limit::kRxDurationDefault, 0},
-    {Field::Type, "type", Kind::List, Offset::kType, 0, 0, 0, 0},
-    {Field::Code, "code", Kind::Code, Offset::kCode, Limit::kCodeWidth, Limit::kCodeArea, 0, 0},
-    {Field::AckCode, "ack-code", Kind::Code, Offset::kAckCode, Limit::kCodeWidth, Limit::kCodeArea, 0, 0},
+     Limit::kRxDurationDefault, 0, 3011005},
+    {Field::Type, "type", Kind::List, Offset::kType, 0, 0, 0, 0, 3019033},
+    {Field::Code, "code", Kind::Code, Offset::kCode, Limit::kCodeWidth, Limit::kCodeArea, 0, 0, 3011007},
+    {Field::AckCode, "ack-code", Kind::Code, Offset::kAckCode, Limit::kCodeWidth, Limit::kCodeArea, 0, 0,
+     3011009},
     {Field::ResetCode, "reset-code", Kind::Code, Offset::kResetCode, Limit::kCodeWidth, Limit::kResetCodeArea,
-     0, 0},
-    {Field::Fleet, "fleet", Kind::Fleet, Offset::kFleet, OrbicallRules::Width::kFleet, 0, 0, 0},
-    {Field::Id, "id", Kind::Id, Offset::kId, OrbicallRules::Width::kId, 0, 0, 0},
-    {Field::HornLogic, "horn-logic", Kind::List, Offset::kHornLogic, 0, 0, 0, 0},
+     0, 0, 3011011},
+    {Field::Fleet, "fleet", Kind::Fleet, Offset::kFleet, OrbicallRules::Width::kFleet, 0, 0, 0, 3019035},
+    {Field::Id, "id", Kind::Id, Offset::kId, OrbicallRules::Width::kId, 0, 0, 0, 3019037},
+    {Field::HornLogic, "horn-logic", Kind::List, Offset::kHornLogic, 0, 0, 0, 0, 3017079},
     {Field::HornTime, "horn-time", Kind::Limited, Offset::kHornTime, 2, Limit::kOutputTimeMax, 0,
-     kContinuousText},
-    {Field::LightLogic, "light-logic", Kind::List, Offset::kLightLogic, 0, 0, 0, 0},
+     kContinuousText, 3017081},
+    {Field::LightLogic, "light-logic", Kind::List, Offset::kLightLogic, 0, 0, 0, 0, 3017083},
     {Field::LightTime, "light-time", Kind::Limited, Offset::kLightTime, 2, Limit::kOutputTimeMax, 0,
-     kContinuousText},
-    {Field::Mic, "mic", Kind::List, Offset::kMic, 0, 0, 0, 0},
-    {Field::Cycle, "cycle", Kind::Limited, Offset::kCycle, 3, Limit::kCycleMax, 0, kNormalText},
-    {Field::ManualReset, "manual-reset", Kind::Box, Offset::kManualReset, 0, 0, 0, 0},
-    {Field::Secret, "secret", Kind::Box, Offset::kSecret, 0, 0, 0, 0},
-    {Field::Recognition, "recognition", Kind::Box, Offset::kRecognition, 0, 0, 0, 0},
-    {Field::PowerSwitch, "power-switch", Kind::Box, Offset::kPowerSwitch, 0, 0, 0, 0},
+     kContinuousText, 3017085},
+    {Field::Mic, "mic", Kind::List, Offset::kMic, 0, 0, 0, 0, 3017077},
+    {Field::Cycle, "cycle", Kind::Limited, Offset::kCycle, 3, Limit::kCycleMax, 0, kNormalText, 3019039},
+    {Field::ManualReset, "manual-reset", Kind::Box, Offset::kManualReset, 0, 0, 0, 0, 3011019},
+    {Field::Secret, "secret", Kind::Box, Offset::kSecret, 0, 0, 0, 0, 3011015},
+    {Field::Recognition, "recognition", Kind::Box, Offset::kRecognition, 0, 0, 0, 0, 3011017},
+    {Field::PowerSwitch, "power-switch", Kind::Box, Offset::kPowerSwitch, 0, 0, 0, 0, 3011013},
 }};
 
 const FieldInfo& Info(Field field) {
@@ -119,6 +121,10 @@ EmergencyRules::Kind EmergencyRules::KindOf(Field field) {
 
 const char* EmergencyRules::Key(Field field) {
     return Info(field).key;
+}
+
+TextId EmergencyRules::Label(Field field) {
+    return Info(field).label;
 }
 
 int EmergencyRules::Width(Field field) {
@@ -293,7 +299,7 @@ std::string EmergencyRules::Shown(Field field) const {
 std::vector<SettingField> EmergencyRules::Fields() const {
     std::vector<SettingField> fields;
     for (Field field : FieldList())
-        fields.push_back({Info(field).key, Shown(field)});
+        fields.push_back({Info(field).key, Shown(field), Info(field).label});
     return fields;
 }
 

@@ -84,6 +84,8 @@ public:
     static Kind KindOf(Field field);
     // The field's key on the command line ("horn-time").
     static const char* Key(Field field);
+    // The text beside the field's control (a box's own text).
+    static TextId Label(Field field);
     // Characters a typed field takes.
     static int Width(Field field);
     // Whether the field can be changed now (type, secret emergency, output logic, the model gate).

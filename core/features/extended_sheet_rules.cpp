@@ -86,9 +86,11 @@ FeatureRules& ExtendedSheetRules::Page(std::string_view name) {
 std::vector<SettingField> ExtendedSheetRules::Fields() const {
     std::vector<SettingField> fields;
     for (std::size_t i = 0; i < kPages.size(); ++i)
-        for (const SettingField& field : m_pages[i]->Fields())
-            if (kPages[i].Shows(field.key))
-                fields.push_back({std::string(kPages[i].name) + '.' + field.key, field.text, field.label});
+        for (SettingField& field : m_pages[i]->Fields())
+            if (kPages[i].Shows(field.key)) {
+                field.key = std::string(kPages[i].name) + '.' + field.key;
+                fields.push_back(std::move(field));
+            }
     return fields;
 }
 

@@ -14,13 +14,21 @@ namespace rpx {
 
 // One field of a feature dialog as the dialog shows it: a short, stable, lower-case-hyphenated key
 // (e.g. "revert-channel"), the text the control shows and the text of the field's label in the
-// dialog (0 when it has none; the printed record then shows the key).
+// dialog. A field in a row of a table has no label of its own: it takes its column's heading (or
+// the table's name) and the row number as labelSuffix (e.g. " 3"). The printed record shows the
+// label followed by the suffix.
 struct SettingField {
     std::string key;
     std::string text;
     TextId label = 0;
+    std::string labelSuffix = {};
     bool operator==(const SettingField&) const = default;
 };
+
+// The label suffix of a field in row row (1, 2, ...) of a table.
+inline std::string RowSuffix(int row) {
+    return " " + std::to_string(row);
+}
 
 // One key Set() accepts, as `settings --keys` lists it without a file: the value form a user types
 // (e.g. "seconds", "channel", "text") and its range in words (e.g. "0.5..15.0 in 0.5 steps",

@@ -12,6 +12,7 @@ namespace rpx {
 
 namespace {
 
+constexpr TextId kFirstPortLabel = 3017003; // then every second TextId
 constexpr TextId kInputSuffix = 3017019;
 constexpr TextId kOutputSuffix = 3017021;
 constexpr TextId kDeviceTexts[] = {txt::kOff, 3019005, 3019007, 3019013, 3017055};
@@ -48,6 +49,10 @@ FunctionPortRules::FunctionPortRules(Session& session, Notifier& notifier, EditS
         image.SetByte(Offset::kDevice, 0);
     if (image.Byte(Offset::kIgnitionSense) == 0xFF)
         image.SetByte(Offset::kIgnitionSense, 0);
+}
+
+TextId FunctionPortRules::PortLabel(int port) {
+    return kFirstPortLabel + 2 * static_cast<TextId>(port);
 }
 
 std::vector<std::string> FunctionPortRules::DeviceItems(const LanguageTable& texts) {
@@ -167,10 +172,10 @@ std::vector<SettingField> FunctionPortRules::Fields() const {
     const int device = DeviceSelection();
     std::vector<SettingField> fields = {
         {std::string(kDeviceKey),
-         device < 0 ? std::string() : DeviceItems()[static_cast<std::size_t>(device)]}};
+         device < 0 ? std::string() : DeviceItems()[static_cast<std::size_t>(device)], kDeviceLabel}};
     for (int port = 0; port < kPortCount; ++port)
-        fields.push_back({kPortKeys[port], PortText(port)});
-    fields.push_back({std::string(kIgnitionKey), BoxText(IgnitionSense())});
+        fields.push_back({kPortKeys[port], PortText(port), PortLabel(port)});
+    fields.push_back({std::string(kIgnitionKey), BoxText(IgnitionSense()), kIgnitionLabel});
     return fields;
 }
 

@@ -35,6 +35,10 @@ public:
         static constexpr uint8_t kScrambler = 4; // keeps a scrambler key (code 18) on OK
     };
     static constexpr int kPortCount = static_cast<int>(layout::kDataChannelListLength);
+    static constexpr TextId kDeviceLabel = 3019127;
+    static constexpr TextId kIgnitionLabel = 3019009;
+    // "Port 1".."Port 8" beside port 0..7.
+    static TextId PortLabel(int port);
     // The codes a port's list offers, in list order, before the rules take some away.
     static constexpr uint8_t kListedCodes[] = {0,  1, 2,  3,  4,  5,  6,  7,  8,  14, 15, 16,
                                                17, 9, 10, 13, 32, 33, 34, 35, 36, 37, 38};

@@ -141,7 +141,7 @@ int KeyAssignmentRules::HelpContext() const {
 std::vector<SettingField> KeyAssignmentRules::Fields() const {
     std::vector<SettingField> fields;
     for (int key = 0; key < kKeyCount; ++key)
-        fields.push_back({kKeyNames[key], KeyText(key)});
+        fields.push_back({kKeyNames[key], KeyText(key), kKeyLabel, RowSuffix(key + 1)});
     return fields;
 }
 

@@ -30,6 +30,8 @@ public:
     enum class ItemSet { Short, Standard, Long };
     static constexpr int kKeyCount = 2;
     static constexpr int kNoKey = -1;
+    // The keys have pictures for labels; in words they are the dialog's name and the key's number.
+    static constexpr TextId kKeyLabel = 3002105;
 
     KeyAssignmentRules(Session& session, Notifier& notifier);
 

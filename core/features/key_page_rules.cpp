@@ -77,8 +77,16 @@ void KeyPageRules::Select(int key, int item) {
 
 std::vector<SettingField> KeyPageRules::Fields() const {
     std::vector<SettingField> fields;
-    for (int key = 0; key < kKeyCount; ++key)
-        fields.push_back({kKeyNames[static_cast<std::size_t>(key)], KeyText(key)});
+    for (int key = 0; key < kKeyCount; ++key) {
+        SettingField field{kKeyNames[static_cast<std::size_t>(key)], KeyText(key)};
+        if (key < kChannelCodes) {
+            field.label = kChannelKeyLabels[key];
+        } else {
+            field.label = KeyAssignmentRules::kKeyLabel;
+            field.labelSuffix = RowSuffix(key - kChannelCodes + 1);
+        }
+        fields.push_back(std::move(field));
+    }
     return fields;
 }
 

@@ -18,6 +18,8 @@ public:
     static constexpr std::size_t kFirstKey = 0x240;
     static constexpr int kKeyCount = 6;
     static constexpr int kChannelCodes = 4; // codes 0..3: channels 1..4
+    // "Ch 1".."Ch 4" beside the channel keys.
+    static constexpr TextId kChannelKeyLabels[kChannelCodes] = {3017069, 3017071, 3017073, 3017075};
 
     KeyPageRules(Session& session, Notifier& notifier);
 

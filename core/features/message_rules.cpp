@@ -37,7 +37,8 @@ std::vector<SettingKey> MessageRules::Keys(const LanguageTable&) {
 std::vector<SettingField> MessageRules::Fields() const {
     std::vector<SettingField> fields;
     for (std::size_t line = 0; line < kLineCount; ++line)
-        fields.push_back({std::string(kKeys[line]), m_lines[line]});
+        fields.push_back(
+            {std::string(kKeys[line]), m_lines[line], kLineLabel, RowSuffix(static_cast<int>(line) + 1)});
     return fields;
 }
 

@@ -17,6 +17,8 @@ namespace rpx {
 class MessageRules : public FeatureRules {
 public:
     static constexpr std::size_t kLineCount = 2;
+    // The lines have no labels: in words they are the dialog's title and the line's number.
+    static constexpr TextId kLineLabel = 3002109;
     static constexpr std::size_t kLineLength = layout::kMessageLineLength;
     // Line n at kFirstLine + n * kLineLength: its characters, then 0xFF to the end of the field.
     static constexpr std::size_t kFirstLine = layout::kEmbeddedMessage;

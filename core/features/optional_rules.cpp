@@ -26,15 +26,20 @@ struct NumberField {
     int width;
     bool showsOff; // 0 shows the off text
     std::string_view range;
+    TextId label;
 };
 constexpr std::array<NumberField, 6> kNumbers = {{
     {Number::Tot, "tot", OptionalRules::Offset::kTot, OptionalRules::Limit::kTotMax, 3, true,
-     "30..300 seconds, to the nearest 30 (a tie to the smaller); 0 or off"},
-    {Number::PreAlert, "pre-alert", OptionalRules::Offset::kPreAlert, 10, 2, true, "1..10 seconds; 0 or off"},
-    {Number::Rekey, "rekey-time", OptionalRules::Offset::kRekey, 60, 2, true, "1..60 seconds; 0 or off"},
-    {Number::Reset, "reset-time", OptionalRules::Offset::kReset, 15, 2, true, "1..15 seconds; 0 or off"},
-    {Number::MinimumVolume, "minimum-volume", OptionalRules::Offset::kMinimumVolume, 31, 2, false, "0..31"},
-    {Number::Squelch, "squelch", OptionalRules::Offset::kSquelch, 9, 1, false, "0..9; empty is 1"},
+     "30..300 seconds, to the nearest 30 (a tie to the smaller); 0 or off", 3009001},
+    {Number::PreAlert, "pre-alert", OptionalRules::Offset::kPreAlert, 10, 2, true, "1..10 seconds; 0 or off",
+     3009003},
+    {Number::Rekey, "rekey-time", OptionalRules::Offset::kRekey, 60, 2, true, "1..60 seconds; 0 or off",
+     3009005},
+    {Number::Reset, "reset-time", OptionalRules::Offset::kReset, 15, 2, true, "1..15 seconds; 0 or off",
+     3009007},
+    {Number::MinimumVolume, "minimum-volume", OptionalRules::Offset::kMinimumVolume, 31, 2, false, "0..31",
+     3009009},
+    {Number::Squelch, "squelch", OptionalRules::Offset::kSquelch, 9, 1, false, "0..9; empty is 1", 3009011},
 }};
 
 const NumberField& FieldOf(Number number) {
@@ -45,20 +50,30 @@ struct BoxField {
     std::string_view key;
     std::size_t offset;
     bool onlyOneIsOn; // else any non-zero byte shows ticked
+    TextId label;
 };
 // In the order of the Box enumerators.
 constexpr std::array<BoxField, 7> kBoxes = {{
-    {"power-on-tone", 0x0A0, false},
-    {"control-tone", 0x0A1, false},
-    {"warning-tone", 0x0A2, false},
-    {"volume-lock", 0x0AD, true},
-    {"off-hook-decode", 0x0A4, false},
-    {"clone-mode", 0x0AA, true},
-    {"data-tx-qt", 0x0DB, true},
+    {"power-on-tone", 0x0A0, false, 3009015},
+    {"control-tone", 0x0A1, false, 3009017},
+    {"warning-tone", 0x0A2, false, 3009019},
+    {"volume-lock", 0x0AD, true, 3009021},
+    {"off-hook-decode", 0x0A4, false, 3009023},
+    {"clone-mode", 0x0AA, true, 3009025},
+    {"data-tx-qt", 0x0DB, true, 3019031},
 }};
 
 constexpr std::string_view kPasswordKey = "password";
-constexpr std::array<std::string_view, 3> kListKeys = {"data-channel", "ptt-id-type", "trunking-groups"};
+struct ListField {
+    std::string_view key;
+    TextId label;
+};
+// In the order of the List enumerators.
+constexpr std::array<ListField, 3> kLists = {{
+    {"data-channel", 3017029},
+    {"ptt-id-type", 3019027},
+    {"trunking-groups", 3019029},
+}};
 
 constexpr TextId kNoDataChannel = 3011021;
 constexpr TextId kPttDtmf = 3013023;
@@ -121,6 +136,18 @@ std::string OptionalRules::NumberText(Number number) const {
 
 int OptionalRules::Width(Number number) {
     return FieldOf(number).width;
+}
+
+TextId OptionalRules::Label(Number number) {
+    return FieldOf(number).label;
+}
+
+TextId OptionalRules::Label(Box box) {
+    return kBoxes[static_cast<std::size_t>(box)].label;
+}
+
+TextId OptionalRules::Label(List list) {
+    return kLists[static_cast<std::size_t>(list)].label;
 }
 
 bool OptionalRules::Enabled(Number number) const {
@@ -228,9 +255,8 @@ std::vector<OptionalRules::Item> OptionalRules::Items(List list) const {
         for (int channel = 1; channel <= channels; ++channel) {
             if (image.Byte(layout::ChannelRecordOffset(static_cast<std::size_t>(channel))) == kNotProgrammed)
                 continue;
-            items.push_back(
-                {groups ? GroupChannelLabel(texts, channel) : std::to_string(channel),
-                 static_cast<uint8_t>(channel)});
+            items.push_back({groups ? GroupChannelLabel(texts, channel) : std::to_string(channel),
+                             static_cast<uint8_t>(channel)});
         }
         break;
     }
@@ -302,15 +328,17 @@ bool OptionalRules::Enabled(List list) const {
 std::vector<SettingField> OptionalRules::Fields() const {
     std::vector<SettingField> fields;
     for (const NumberField& field : kNumbers)
-        fields.push_back({std::string(field.key), NumberText(field.number)});
-    fields.push_back({std::string(kPasswordKey), PasswordText()});
+        fields.push_back({std::string(field.key), NumberText(field.number), field.label});
+    fields.push_back({std::string(kPasswordKey), PasswordText(), kPasswordLabel});
     for (std::size_t box = 0; box < kBoxes.size(); ++box)
-        fields.push_back({std::string(kBoxes[box].key), BoxText(Checked(static_cast<Box>(box)))});
-    for (std::size_t list = 0; list < kListKeys.size(); ++list) {
+        fields.push_back(
+            {std::string(kBoxes[box].key), BoxText(Checked(static_cast<Box>(box))), kBoxes[box].label});
+    for (std::size_t list = 0; list < kLists.size(); ++list) {
         const std::vector<Item> items = Items(static_cast<List>(list));
         const int selection = Selection(static_cast<List>(list));
-        fields.push_back({std::string(kListKeys[list]),
-                          selection < 0 ? std::string() : items[static_cast<std::size_t>(selection)].text});
+        fields.push_back({std::string(kLists[list].key),
+                          selection < 0 ? std::string() : items[static_cast<std::size_t>(selection)].text,
+                          kLists[list].label});
     }
     return fields;
 }
@@ -348,8 +376,8 @@ Status OptionalRules::Set(std::string_view key, std::string_view value) {
         SetChecked(static_cast<Box>(box), *on);
         return {};
     }
-    for (std::size_t list = 0; list < kListKeys.size(); ++list) {
-        if (key != kListKeys[list])
+    for (std::size_t list = 0; list < kLists.size(); ++list) {
+        if (key != kLists[list].key)
             continue;
         if (!Enabled(static_cast<List>(list)))
             return greyed();
@@ -379,10 +407,10 @@ std::vector<SettingKey> OptionalRules::Keys(const LanguageTable& texts) {
     for (const BoxField& box : kBoxes)
         keys.push_back({std::string(box.key), "box", kBoxRange});
     keys.push_back(
-        {std::string(kListKeys[0]), "choice",
+        {std::string(kLists[0].key), "choice",
          std::string(texts.GetText(kNoDataChannel)) + ", a programmed channel as the list names it, #0..#8"});
-    keys.push_back({std::string(kListKeys[1]), "choice", ChoicesRange({texts.GetText(kPttDtmf), "MSK"})});
-    keys.push_back({std::string(kListKeys[2]), "choice", ChoicesRange({"1", "2", "3", "4"})});
+    keys.push_back({std::string(kLists[1].key), "choice", ChoicesRange({texts.GetText(kPttDtmf), "MSK"})});
+    keys.push_back({std::string(kLists[2].key), "choice", ChoicesRange({"1", "2", "3", "4"})});
     return keys;
 }
 

@@ -67,6 +67,11 @@ public:
     int Position(Number number) const;
     // Characters the field takes.
     static int Width(Number number);
+    // The text beside the field (a box's own text).
+    static TextId Label(Number number);
+    static TextId Label(Box box);
+    static TextId Label(List list);
+    static constexpr TextId kPasswordLabel = 3009013;
     bool Enabled(Number number) const;
     // The field lost the focus holding text: stores by the field's rule (rounding, clamps, off).
     void CommitNumber(Number number, std::string_view text);

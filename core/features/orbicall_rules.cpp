@@ -119,10 +119,10 @@ void OrbicallRules::SelectBaud(int item) {
 }
 
 std::vector<SettingField> OrbicallRules::Fields() const {
-    return {{kFleetKey, FleetText()},
-            {kIdKey, IdText()},
-            {kDelayKey, DelayText()},
-            {kBaudKey, BaudItems()[static_cast<std::size_t>(BaudSelection())]}};
+    return {{kFleetKey, FleetText(), Label::kFleet},
+            {kIdKey, IdText(), Label::kId},
+            {kDelayKey, DelayText(), Label::kDelay},
+            {kBaudKey, BaudItems()[static_cast<std::size_t>(BaudSelection())], Label::kBaud}};
 }
 
 Status OrbicallRules::Set(std::string_view key, std::string_view value) {

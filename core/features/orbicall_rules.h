@@ -30,6 +30,10 @@ public:
         static constexpr uint8_t kNoFleet = 0xFF;
     };
     // Characters each field takes.
+    // The texts beside the fields.
+    struct Label {
+        static constexpr TextId kFleet = 3019043, kId = 3019045, kDelay = 3019047, kBaud = 3019049;
+    };
     struct Width {
         static constexpr int kFleet = 3, kId = 4, kDelay = 4;
     };

@@ -1,5 +1,6 @@
 #include "core/features/scan_rules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -13,9 +14,6 @@ namespace {
 
 constexpr std::string_view kRevertKey = "revert-channel";
 constexpr std::string_view kOffHookKey = "off-hook-scan";
-
-constexpr TextId kRevertLabel = 3007007;
-constexpr TextId kOffHookText = 3007013;
 
 struct TimeKey {
     std::string_view key;
@@ -73,7 +71,7 @@ std::vector<SettingField> ScanRules::Fields() const {
         {std::string(kRevertKey), RevertItems()[RevertSelection()], kRevertLabel}};
     for (const TimeKey& time : kTimeKeys)
         fields.push_back({std::string(time.key), TimeText(time.time), time.label});
-    fields.push_back({std::string(kOffHookKey), BoxText(OffHookScan()), kOffHookText});
+    fields.push_back({std::string(kOffHookKey), BoxText(OffHookScan()), kOffHookLabel});
     return fields;
 }
 
@@ -121,6 +119,10 @@ int ScanRules::RevertSelection() const {
 
 void ScanRules::SelectRevert(int index) {
     m_session.image.SetByte(Offset::kRevertChannel, index != 0 ? 1 : 0);
+}
+
+TextId ScanRules::Label(Time time) {
+    return std::ranges::find(kTimeKeys, time, &TimeKey::time)->label;
 }
 
 std::size_t ScanRules::OffsetOf(Time time) {

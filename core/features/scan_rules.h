@@ -30,6 +30,10 @@ public:
     };
     static constexpr TextId kRevertChoices[] = {3007001, 3007003};
     enum class Time { DropoutDelay, DwellTime };
+    // The texts beside the fields (the off-hook box's own text).
+    static constexpr TextId kRevertLabel = 3007007;
+    static constexpr TextId kOffHookLabel = 3007013;
+    static TextId Label(Time time);
 
     ScanRules(Session& session, Notifier& notifier);
 

@@ -49,8 +49,10 @@ void ScramblerRules::SetVoice(int channel, bool on) {
 std::vector<SettingField> ScramblerRules::Fields() const {
     std::vector<SettingField> fields;
     for (int channel = 1; channel <= kChannels; ++channel) {
-        fields.push_back({std::string(kCodeKey) + std::to_string(channel), std::to_string(Code(channel))});
-        fields.push_back({std::string(kVoiceKey) + std::to_string(channel), BoxText(Voice(channel))});
+        fields.push_back({std::string(kCodeKey) + std::to_string(channel), std::to_string(Code(channel)),
+                          kCodeHeading, RowSuffix(channel)});
+        fields.push_back({std::string(kVoiceKey) + std::to_string(channel), BoxText(Voice(channel)),
+                          kVoiceLabel, RowSuffix(channel)});
     }
     return fields;
 }

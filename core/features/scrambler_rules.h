@@ -14,6 +14,8 @@ class ScramblerRules : public FeatureRules {
 public:
     static constexpr int kChannels = 8;
     static constexpr int kCodeMin = 1, kCodeMax = 16;
+    // The heading of the code column and the voice box's text.
+    static constexpr TextId kCodeHeading = 3017057, kVoiceLabel = 3017059;
 
     ScramblerRules(Session& session, Notifier& notifier);
 

@@ -58,7 +58,8 @@ std::vector<SettingField> TestFrequencyRules::Fields() const {
     std::vector<SettingField> fields;
     for (int record = 1; record <= kRecords; ++record)
         for (const Direction direction : {Direction::Rx, Direction::Tx})
-            fields.push_back({KeyOf(record, direction), FrequencyText(record, direction)});
+            fields.push_back({KeyOf(record, direction), FrequencyText(record, direction),
+                              direction == Direction::Rx ? kRxHeading : kTxHeading, RowSuffix(record)});
     return fields;
 }
 

@@ -26,6 +26,8 @@ public:
         static constexpr std::size_t kTransmit = 4;
     };
     static constexpr int kRecords = static_cast<int>(layout::kTestFrequencyPairs);
+    // The headings of the table's RX and TX columns.
+    static constexpr TextId kRxHeading = 1001027, kTxHeading = 1001025;
 
     TestFrequencyRules(Session& session, Notifier& notifier);
 

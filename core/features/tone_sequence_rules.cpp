@@ -114,11 +114,12 @@ std::vector<std::string> ToneSequenceRules::SummaryCells() const {
 }
 
 std::vector<SettingField> ToneSequenceRules::Fields() const {
-    std::vector<SettingField> fields = {{std::string(kRepeatKey), BoxText(Repeat())},
-                                        {std::string(kIntervalKey), IntervalText()}};
+    std::vector<SettingField> fields = {{std::string(kRepeatKey), BoxText(Repeat()), kRepeatLabel},
+                                        {std::string(kIntervalKey), IntervalText(), kIntervalLabel}};
     for (int tone = 0; tone < kTones; ++tone) {
-        fields.push_back({ToneKey(tone, "frequency"), FrequencyText(tone)});
-        fields.push_back({ToneKey(tone, "length"), LengthText(tone)});
+        fields.push_back(
+            {ToneKey(tone, "frequency"), FrequencyText(tone), kFrequencyHeading, RowSuffix(tone + 1)});
+        fields.push_back({ToneKey(tone, "length"), LengthText(tone), kLengthHeading, RowSuffix(tone + 1)});
     }
     return fields;
 }

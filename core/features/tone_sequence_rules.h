@@ -28,6 +28,9 @@ public:
         static constexpr int kWidth = 4;
     };
     static constexpr TextId kNotUsedText = 3010111;
+    // The repeat box's text, the interval's label and the headings of the tone table's columns.
+    static constexpr TextId kRepeatLabel = 3010101, kIntervalLabel = 3010103, kFrequencyHeading = 3010107,
+                            kLengthHeading = 3010109;
     static constexpr int kTones = static_cast<int>(Layout::kTones);
 
     ToneSequenceRules(RadioImage& image, const LanguageTable& texts);

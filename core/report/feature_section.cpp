@@ -12,16 +12,19 @@ constexpr std::size_t kSingleColumnFields = 24;
 constexpr TextId kNone = 3018007;
 // One field a line leaves room for the long labels of a dialog.
 constexpr int kSingleColumnValue = 60;
+// Two fields a line: 25 widths for a label and for the left value, so that the right value (a
+// port's function, a DTMF memory) keeps some 30 before the page's edge.
+constexpr int kTwoColumnValue = 45, kTwoColumnLabel2 = 70, kTwoColumnValue2 = 95;
 
 void AddFieldLines(PrintPage& page, const std::vector<std::pair<std::string, std::string>>& fields) {
     const bool twoColumns = fields.size() > kSingleColumnFields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const bool right = twoColumns && i % 2 == 1;
         const int line = kFirstFieldLine + static_cast<int>(twoColumns ? i / 2 : i);
-        page.AddBody(line, right ? BodyColumn::kLabel2 : BodyColumn::kLabel, fields[i].first);
+        page.AddBody(line, right ? kTwoColumnLabel2 : BodyColumn::kLabel, fields[i].first);
         page.AddBody(line,
-                     right        ? BodyColumn::kValue2
-                     : twoColumns ? BodyColumn::kValue
+                     right        ? kTwoColumnValue2
+                     : twoColumns ? kTwoColumnValue
                                   : kSingleColumnValue,
                      fields[i].second);
     }
@@ -38,7 +41,7 @@ void PrintFeatureSection(PrintPage& page, Session& session, Notifier& notifier, 
         return;
     std::vector<std::pair<std::string, std::string>> fields;
     for (const SettingField& field : rules->Fields())
-        fields.emplace_back(field.label ? notifier.Text(field.label) : field.key, field.text);
+        fields.emplace_back(notifier.Text(field.label) + field.labelSuffix, field.text);
     AddFieldLines(page, fields);
 }
 

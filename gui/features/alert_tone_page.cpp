@@ -12,8 +12,7 @@ namespace rpx::gui {
 
 namespace {
 
-constexpr TextId kRepeat = 3010101, kInterval = 3010103, kTone = 3010105, kFrequency = 3010107,
-                 kLength = 3010109, kSummary = 3010115, kFirstNumber = 3010117, kHz = 3010149, kMs = 3010151,
+constexpr TextId kTone = 3010105, kSummary = 3010115, kFirstNumber = 3010117, kHz = 3010149, kMs = 3010151,
                  kPlay = 3019125;
 constexpr int kRowsPerColumn = 8;
 
@@ -22,7 +21,7 @@ constexpr int kRowsPerColumn = 8;
 AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& texts, const PlayTones& play,
                              QWidget* parent)
     : QWidget(parent), m_rules(rules), m_play(play), m_playButton(new QPushButton(Tr(texts, kPlay), this)) {
-    auto* repeat = new QCheckBox(Tr(texts, kRepeat), this);
+    auto* repeat = new QCheckBox(Tr(texts, ToneSequenceRules::kRepeatLabel), this);
     repeat->setObjectName(QStringLiteral("repeat"));
     repeat->setChecked(m_rules.Repeat());
     connect(repeat, &QCheckBox::clicked, this, [this](bool on) { m_rules.SetRepeat(on); });
@@ -33,14 +32,15 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
     auto* top = new QHBoxLayout;
     top->addWidget(repeat);
     top->addStretch();
-    top->addWidget(new QLabel(Tr(texts, kInterval), this));
+    top->addWidget(new QLabel(Tr(texts, ToneSequenceRules::kIntervalLabel), this));
     top->addWidget(interval);
 
     auto* tones = new QGridLayout;
     for (int column = 0; column < 2; ++column) {
         tones->addWidget(new QLabel(Tr(texts, kTone), this), 0, 3 * column, Qt::AlignRight);
-        tones->addWidget(new QLabel(Tr(texts, kFrequency), this), 0, 3 * column + 1);
-        tones->addWidget(new QLabel(Tr(texts, kLength), this), 0, 3 * column + 2);
+        tones->addWidget(new QLabel(Tr(texts, ToneSequenceRules::kFrequencyHeading), this), 0,
+                         3 * column + 1);
+        tones->addWidget(new QLabel(Tr(texts, ToneSequenceRules::kLengthHeading), this), 0, 3 * column + 2);
     }
     for (int tone = 0; tone < ToneSequenceRules::kTones; ++tone) {
         SpinField* frequency =

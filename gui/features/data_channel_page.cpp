@@ -7,7 +7,7 @@
 
 namespace rpx::gui {
 
-DataChannelPage::DataChannelPage(OptionalRules& rules, const LanguageTable&, QWidget* parent)
+DataChannelPage::DataChannelPage(OptionalRules& rules, const LanguageTable& texts, QWidget* parent)
     : QWidget(parent) {
     using List = OptionalRules::List;
     QStringList items;
@@ -19,7 +19,7 @@ DataChannelPage::DataChannelPage(OptionalRules& rules, const LanguageTable&, QWi
     list->setCurrentIndex(rules.Selection(List::DataChannel));
     connect(list, &QComboBox::activated, this, [&rules](int item) { rules.Select(List::DataChannel, item); });
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("datachannel"), list);
+    form->addRow(Tr(texts, OptionalRules::Label(List::DataChannel)), list);
 }
 
 } // namespace rpx::gui

@@ -37,31 +37,30 @@ DtmfSettingsPage::DtmfSettingsPage(DtmfRules& rules, Notifier& notifier, QWidget
     for (CodeEdit* code : {m_beginCode, m_endCode, m_idCode, m_stunCode})
         code->installEventFilter(this);
 
+    const auto row = [&](QFormLayout* form, auto which, QWidget* field) {
+        form->addRow(label(DtmfRules::Label(which)), field);
+    };
     auto* encode = new QFormLayout;
-    encode->addRow(label(3010007), MakeSpin(Spin::Speed));
-    encode->addRow(label(3010009), MakeSpin(Spin::FirstDigitTime));
-    encode->addRow(label(3010011), MakeSpin(Spin::FirstDigitDelay));
-    encode->addRow(label(3010013), MakeSpin(Spin::StarHashTone));
-    encode->addRow(label(3010015), MakeSpin(Spin::DKey));
-    encode->addRow(label(3010017), m_beginCode);
-    encode->addRow(label(3010019), m_endCode);
-    encode->addRow(MakeBox(Box::ManualDial, 3010021));
-    encode->addRow(MakeBox(Box::KeypadAutoPtt, 3010023));
-    encode->addRow(MakeBox(Box::HoldTime, 3010025));
-    encode->addRow(MakeBox(Box::Autodial, 3010027));
-    encode->addRow(label(3010063), MakeList(List::DtmfKeys));
+    for (Spin spin :
+         {Spin::Speed, Spin::FirstDigitTime, Spin::FirstDigitDelay, Spin::StarHashTone, Spin::DKey})
+        row(encode, spin, MakeSpin(spin));
+    encode->addRow(label(DtmfRules::kBeginCodeLabel), m_beginCode);
+    encode->addRow(label(DtmfRules::kEndCodeLabel), m_endCode);
+    for (Box box : {Box::ManualDial, Box::KeypadAutoPtt, Box::HoldTime, Box::Autodial})
+        encode->addRow(MakeBox(box));
+    row(encode, List::DtmfKeys, MakeList(List::DtmfKeys));
     auto* decode = new QFormLayout;
-    decode->addRow(label(3010029), m_idCode);
-    decode->addRow(label(3010031), MakeList(List::GroupCode));
-    decode->addRow(label(3010033), MakeSpin(Spin::AlertToneLevel));
-    decode->addRow(label(3010035), MakeSpin(Spin::AutoResetTimer));
-    decode->addRow(label(3010037), MakeList(List::CallAlert));
-    decode->addRow(label(3010039), MakeList(List::Transpond));
-    decode->addRow(MakeBox(Box::ClearToTranspond, 3010045));
-    decode->addRow(label(3010041), MakeList(List::StunType));
-    decode->addRow(label(3010043), m_stunCode);
-    decode->addRow(label(3017093), MakeList(List::HornAlertLogic));
-    decode->addRow(label(3017095), MakeSpin(Spin::HornAlertTime));
+    decode->addRow(label(DtmfRules::kIdCodeLabel), m_idCode);
+    row(decode, List::GroupCode, MakeList(List::GroupCode));
+    row(decode, Spin::AlertToneLevel, MakeSpin(Spin::AlertToneLevel));
+    row(decode, Spin::AutoResetTimer, MakeSpin(Spin::AutoResetTimer));
+    row(decode, List::CallAlert, MakeList(List::CallAlert));
+    row(decode, List::Transpond, MakeList(List::Transpond));
+    decode->addRow(MakeBox(Box::ClearToTranspond));
+    row(decode, List::StunType, MakeList(List::StunType));
+    decode->addRow(label(DtmfRules::kStunCodeLabel), m_stunCode);
+    row(decode, List::HornAlertLogic, MakeList(List::HornAlertLogic));
+    row(decode, Spin::HornAlertTime, MakeSpin(Spin::HornAlertTime));
 
     auto* layout = new QHBoxLayout(this);
     for (auto [title, form] : {std::pair{kEncode, encode}, {kDecode, decode}}) {
@@ -108,8 +107,8 @@ CellList* DtmfSettingsPage::MakeList(List list) {
     return field;
 }
 
-QCheckBox* DtmfSettingsPage::MakeBox(Box box, TextId label) {
-    auto* field = new QCheckBox(Tr(m_notifier.Texts(), label), this);
+QCheckBox* DtmfSettingsPage::MakeBox(Box box) {
+    auto* field = new QCheckBox(Tr(m_notifier.Texts(), DtmfRules::Label(box)), this);
     field->setObjectName(QStringLiteral("box%1").arg(static_cast<int>(box)));
     connect(field, &QCheckBox::clicked, this, [this, box](bool on) {
         m_rules.SetChecked(box, on);

@@ -32,7 +32,7 @@ private:
     void Refresh();
     SpinField* MakeSpin(DtmfRules::Spin spin);
     CellList* MakeList(DtmfRules::List list);
-    QCheckBox* MakeBox(DtmfRules::Box box, TextId label);
+    QCheckBox* MakeBox(DtmfRules::Box box);
 
     DtmfRules& m_rules;
     Notifier& m_notifier;

@@ -17,50 +17,6 @@ namespace {
 using Field = EmergencyRules::Field;
 using Kind = EmergencyRules::Kind;
 
-TextId LabelOf(Field field) {
-    switch (field) {
-    case Field::Channel:
-        return 3011001;
-    case Field::TxDuration:
-        return 3011003;
-    case Field::RxDuration:
-        return 3011005;
-    case Field::Type:
-        return 3019033;
-    case Field::Code:
-        return 3011007;
-    case Field::AckCode:
-        return 3011009;
-    case Field::ResetCode:
-        return 3011011;
-    case Field::Fleet:
-        return 3019035;
-    case Field::Id:
-        return 3019037;
-    case Field::HornLogic:
-        return 3017079;
-    case Field::HornTime:
-        return 3017081;
-    case Field::LightLogic:
-        return 3017083;
-    case Field::LightTime:
-        return 3017085;
-    case Field::Mic:
-        return 3017077;
-    case Field::Cycle:
-        return 3019039;
-    case Field::ManualReset:
-        return 3011019;
-    case Field::Secret:
-        return 3011015;
-    case Field::Recognition:
-        return 3011017;
-    case Field::PowerSwitch:
-        return 3011013;
-    }
-    return 0;
-}
-
 QLineEdit* EditOf(QWidget* control) {
     if (auto* spin = qobject_cast<NumberSpinField*>(control))
         return spin->Edit();
@@ -82,7 +38,7 @@ EmergencyFields::EmergencyFields(EmergencyRules& rules, const LanguageTable& tex
         if (EmergencyRules::KindOf(field) == Kind::Box)
             form->addRow(control);
         else
-            form->addRow(Tr(texts, LabelOf(field)), control);
+            form->addRow(Tr(texts, EmergencyRules::Label(field)), control);
     }
     Refresh();
 }
@@ -100,7 +56,7 @@ QWidget* EmergencyFields::MakeControl(Field field, const LanguageTable& texts) {
         return list;
     }
     if (kind == Kind::Box) {
-        auto* box = new QCheckBox(Tr(texts, LabelOf(field)), this);
+        auto* box = new QCheckBox(Tr(texts, EmergencyRules::Label(field)), this);
         connect(box, &QCheckBox::clicked, this, [this, field](bool on) {
             m_rules.SetChecked(field, on);
             Changed();

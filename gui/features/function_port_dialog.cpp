@@ -71,16 +71,14 @@ private:
 namespace {
 
 constexpr TextId kTitle = 3017001;
-constexpr TextId kDeviceLabel = 3019127;
-constexpr TextId kFirstPortLabel = 3017003; // then every second TextId
-constexpr TextId kIgnitionLabel = 3019009;
 
 } // namespace
 
 FunctionPortDialog::FunctionPortDialog(FunctionPortRules& rules, const LanguageTable& texts,
                                        std::function<void()> deviceChanged, QWidget* parent)
     : QDialog(parent), m_rules(rules), m_deviceChanged(std::move(deviceChanged)),
-      m_device(new QComboBox(this)), m_ignition(new QCheckBox(Tr(texts, kIgnitionLabel), this)) {
+      m_device(new QComboBox(this)),
+      m_ignition(new QCheckBox(Tr(texts, FunctionPortRules::kIgnitionLabel), this)) {
     setWindowTitle(Tr(texts, kTitle));
     setProperty("helpContext", kHelpContext);
 
@@ -94,12 +92,12 @@ FunctionPortDialog::FunctionPortDialog(FunctionPortRules& rules, const LanguageT
         if (m_deviceChanged)
             m_deviceChanged();
     });
-    fields->addRow(Tr(texts, kDeviceLabel), m_device);
+    fields->addRow(Tr(texts, FunctionPortRules::kDeviceLabel), m_device);
     for (int port = 0; port < FunctionPortRules::kPortCount; ++port) {
         auto* field = new PortField(m_rules, port, this);
         field->setObjectName(QStringLiteral("port%1").arg(port + 1));
         m_ports[static_cast<std::size_t>(port)] = field;
-        fields->addRow(Tr(texts, kFirstPortLabel + 2 * port), field);
+        fields->addRow(Tr(texts, FunctionPortRules::PortLabel(port)), field);
     }
     m_ignition->setObjectName(QStringLiteral("ignitionSense"));
     m_ignition->setChecked(m_rules.IgnitionSense());

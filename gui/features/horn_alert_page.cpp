@@ -26,9 +26,8 @@ HornAlertPage::HornAlertPage(DtmfRules& rules, const LanguageTable& texts, QWidg
     time->setObjectName(QStringLiteral("horn-alert-time"));
     time->Show(rules.SpinText(Spin::HornAlertTime));
     auto* form = new QFormLayout(this);
-    // The labels the DTMF window gives the same two fields.
-    form->addRow(Tr(texts, 3017093), logic);
-    form->addRow(Tr(texts, 3017095), time);
+    form->addRow(Tr(texts, DtmfRules::Label(List::HornAlertLogic)), logic);
+    form->addRow(Tr(texts, DtmfRules::Label(Spin::HornAlertTime)), time);
 }
 
 } // namespace rpx::gui

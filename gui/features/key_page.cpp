@@ -9,13 +9,6 @@
 
 namespace rpx::gui {
 
-namespace {
-
-// "Ch 1".."Ch 4" beside the channel keys.
-constexpr TextId kChannelKeyLabels[] = {3017069, 3017071, 3017073, 3017075};
-
-} // namespace
-
 KeyPage::KeyPage(KeyPageRules& rules, const LanguageTable& texts, QWidget* parent) : QWidget(parent) {
     auto* form = new QFormLayout(this);
     const QStringList items = ToQtList(rules.ItemTexts());
@@ -27,7 +20,7 @@ KeyPage::KeyPage(KeyPageRules& rules, const LanguageTable& texts, QWidget* paren
         connect(list, &QComboBox::activated, this, [&rules, key](int item) { rules.Select(key, item); });
         const int programmable = key - KeyPageRules::kChannelCodes;
         if (programmable < 0) {
-            form->addRow(Tr(texts, kChannelKeyLabels[key]), list);
+            form->addRow(Tr(texts, KeyPageRules::kChannelKeyLabels[key]), list);
         } else {
             auto* symbol = new QLabel(this);
             symbol->setPixmap(KeyPanelPicture::KeySymbol(programmable));

@@ -19,12 +19,10 @@ using Box = OptionalRules::Box;
 using List = OptionalRules::List;
 
 constexpr TextId kTitle = 3002103;
-constexpr TextId kPasswordLabel = 3009013;
 
-// A control: what it edits, its label and its object name.
+// A control: what it edits and its object name; its label comes from the rules.
 template <class Which> struct Control {
     Which which;
-    TextId label;
     const char* name;
 };
 using NumberControl = Control<Number>;
@@ -32,23 +30,19 @@ using BoxControl = Control<Box>;
 using ListControl = Control<List>;
 
 constexpr NumberControl kNumberControls[] = {
-    {Number::Tot, 3009001, "tot"},
-    {Number::PreAlert, 3009003, "preAlert"},
-    {Number::Rekey, 3009005, "rekey"},
-    {Number::Reset, 3009007, "reset"},
-    {Number::MinimumVolume, 3009009, "minimumVolume"},
-    {Number::Squelch, 3009011, "squelch"},
+    {Number::Tot, "tot"},     {Number::PreAlert, "preAlert"},           {Number::Rekey, "rekey"},
+    {Number::Reset, "reset"}, {Number::MinimumVolume, "minimumVolume"}, {Number::Squelch, "squelch"},
 };
 constexpr BoxControl kBoxControls[] = {
-    {Box::PowerOnTone, 3009015, "powerOnTone"},     {Box::ControlTone, 3009017, "controlTone"},
-    {Box::WarningTone, 3009019, "warningTone"},     {Box::VolumeLock, 3009021, "volumeLock"},
-    {Box::OffHookDecode, 3009023, "offHookDecode"}, {Box::CloneMode, 3009025, "cloneMode"},
-    {Box::DataTxQt, 3019031, "dataTxQt"},
+    {Box::PowerOnTone, "powerOnTone"},     {Box::ControlTone, "controlTone"},
+    {Box::WarningTone, "warningTone"},     {Box::VolumeLock, "volumeLock"},
+    {Box::OffHookDecode, "offHookDecode"}, {Box::CloneMode, "cloneMode"},
+    {Box::DataTxQt, "dataTxQt"},
 };
 constexpr ListControl kListControls[] = {
-    {List::DataChannel, 3017029, "dataChannel"},
-    {List::PttIdType, 3019027, "pttIdType"},
-    {List::TrunkingGroups, 3019029, "trunkingGroups"},
+    {List::DataChannel, "dataChannel"},
+    {List::PttIdType, "pttIdType"},
+    {List::TrunkingGroups, "trunkingGroups"},
 };
 
 } // namespace
@@ -73,7 +67,7 @@ OptionalDialog::OptionalDialog(OptionalRules& rules, const LanguageTable& texts,
             Refresh();
         });
         m_numbers[i] = field;
-        numbers->addRow(Tr(texts, control.label), field);
+        numbers->addRow(Tr(texts, OptionalRules::Label(control.which)), field);
     }
     // Made after the number fields, so that the focus runs through the dialog in reading order.
     m_password = new QLineEdit(this);
@@ -81,11 +75,11 @@ OptionalDialog::OptionalDialog(OptionalRules& rules, const LanguageTable& texts,
     m_password->setMaxLength(static_cast<int>(OptionalRules::Limit::kPasswordLength));
     m_password->setContextMenuPolicy(Qt::NoContextMenu);
     m_password->installEventFilter(this);
-    numbers->addRow(Tr(texts, kPasswordLabel), m_password);
+    numbers->addRow(Tr(texts, OptionalRules::kPasswordLabel), m_password);
 
     auto* boxes = new QVBoxLayout;
     for (std::size_t i = 0; i < kBoxes; ++i) {
-        auto* box = new QCheckBox(Tr(texts, kBoxControls[i].label), this);
+        auto* box = new QCheckBox(Tr(texts, OptionalRules::Label(kBoxControls[i].which)), this);
         box->setObjectName(QString::fromLatin1(kBoxControls[i].name));
         connect(box, &QCheckBox::clicked, this,
                 [this, which = kBoxControls[i].which](bool on) { m_rules.SetChecked(which, on); });
@@ -101,7 +95,7 @@ OptionalDialog::OptionalDialog(OptionalRules& rules, const LanguageTable& texts,
         connect(list, &QComboBox::activated, this,
                 [this, which = kListControls[i].which](int item) { m_rules.Select(which, item); });
         m_lists[i] = list;
-        lists->addRow(Tr(texts, kListControls[i].label), list);
+        lists->addRow(Tr(texts, OptionalRules::Label(kListControls[i].which)), list);
     }
 
     auto* buttons = new QDialogButtonBox(this);

@@ -42,10 +42,6 @@ private:
 namespace {
 
 constexpr TextId kTitle = 3019041;
-constexpr TextId kFleetLabel = 3019043;
-constexpr TextId kIdLabel = 3019045;
-constexpr TextId kDelayLabel = 3019047;
-constexpr TextId kBaudLabel = 3019049;
 
 QLineEdit* MakeDigitsEdit(const char* name, int width, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -73,10 +69,11 @@ OrbicallDialog::OrbicallDialog(OrbicallRules& rules, const LanguageTable& texts,
     connect(m_baud, &QComboBox::activated, this, [this](int item) { m_rules.SelectBaud(item); });
 
     auto* fields = new QFormLayout;
-    fields->addRow(Tr(texts, kFleetLabel), m_fleet);
-    fields->addRow(Tr(texts, kIdLabel), m_id);
-    fields->addRow(Tr(texts, kDelayLabel), m_delay);
-    fields->addRow(Tr(texts, kBaudLabel), m_baud);
+    using Label = OrbicallRules::Label;
+    fields->addRow(Tr(texts, Label::kFleet), m_fleet);
+    fields->addRow(Tr(texts, Label::kId), m_id);
+    fields->addRow(Tr(texts, Label::kDelay), m_delay);
+    fields->addRow(Tr(texts, Label::kBaud), m_baud);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole);
     buttons->addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);

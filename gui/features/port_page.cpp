@@ -8,7 +8,7 @@
 
 namespace rpx::gui {
 
-PortPage::PortPage(FunctionPortRules& rules, const LanguageTable&, QWidget* parent)
+PortPage::PortPage(FunctionPortRules& rules, const LanguageTable& texts, QWidget* parent)
     : QWidget(parent), m_rules(rules) {
     auto* form = new QFormLayout(this);
     for (int port = 0; port < FunctionPortRules::kPortCount; ++port) {
@@ -19,7 +19,7 @@ PortPage::PortPage(FunctionPortRules& rules, const LanguageTable&, QWidget* pare
             m_rules.SelectPortItem(port, item);
             Refresh();
         });
-        form->addRow(QStringLiteral("port %1").arg(port + 1), list);
+        form->addRow(Tr(texts, FunctionPortRules::PortLabel(port)), list);
         m_lists.push_back(list);
     }
     Refresh();

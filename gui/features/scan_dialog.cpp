@@ -16,10 +16,6 @@ namespace rpx::gui {
 namespace {
 
 constexpr TextId kTitle = 3007005;
-constexpr TextId kRevertLabel = 3007007;
-constexpr TextId kDropoutDelayLabel = 3007009;
-constexpr TextId kDwellTimeLabel = 3007011;
-constexpr TextId kOffHookText = 3007013;
 
 } // namespace
 
@@ -27,7 +23,7 @@ ScanDialog::ScanDialog(ScanRules& rules, const LanguageTable& texts, QWidget* pa
     : QDialog(parent), m_rules(rules),
       m_revert(new CellList(ToQtList(rules.RevertItems()), CellList::Entry::ChooseOnly, this)),
       m_dropoutDelay(new HalfSecondField(this)), m_dwellTime(new HalfSecondField(this)),
-      m_offHook(new QCheckBox(Tr(texts, kOffHookText), this)) {
+      m_offHook(new QCheckBox(Tr(texts, ScanRules::kOffHookLabel), this)) {
     setWindowTitle(Tr(texts, kTitle));
     setProperty("helpContext", kHelpContext);
 
@@ -57,9 +53,9 @@ ScanDialog::ScanDialog(ScanRules& rules, const LanguageTable& texts, QWidget* pa
     connect(buttons, &QDialogButtonBox::rejected, this, &ScanDialog::reject);
 
     auto* fields = new QFormLayout;
-    fields->addRow(Tr(texts, kRevertLabel), m_revert);
-    fields->addRow(Tr(texts, kDropoutDelayLabel), m_dropoutDelay);
-    fields->addRow(Tr(texts, kDwellTimeLabel), m_dwellTime);
+    fields->addRow(Tr(texts, ScanRules::kRevertLabel), m_revert);
+    fields->addRow(Tr(texts, ScanRules::Label(ScanRules::Time::DropoutDelay)), m_dropoutDelay);
+    fields->addRow(Tr(texts, ScanRules::Label(ScanRules::Time::DwellTime)), m_dwellTime);
     fields->addRow(m_offHook);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -12,8 +12,6 @@ namespace rpx::gui {
 namespace {
 
 constexpr TextId kGroupHeadings[] = {3017063, 3017065};
-constexpr TextId kCodeHeading = 3017057;
-constexpr TextId kVoiceText = 3017059;
 constexpr int kGroupSize = 4;
 
 } // namespace
@@ -29,7 +27,7 @@ ScramblerPage::ScramblerPage(ScramblerRules& rules, const LanguageTable& texts, 
             bold.setBold(true);
             heading->setFont(bold);
             grid->addWidget(heading, row, 0);
-            grid->addWidget(new QLabel(Tr(texts, kCodeHeading), this), row++, 1);
+            grid->addWidget(new QLabel(Tr(texts, ScramblerRules::kCodeHeading), this), row++, 1);
         }
         auto* code = new QSpinBox(this);
         code->setObjectName(QStringLiteral("code%1").arg(channel));
@@ -37,7 +35,7 @@ ScramblerPage::ScramblerPage(ScramblerRules& rules, const LanguageTable& texts, 
         code->setValue(rules.Code(channel));
         connect(code, &QSpinBox::valueChanged, this,
                 [&rules, channel](int value) { rules.SetCode(channel, value); });
-        auto* voice = new QCheckBox(Tr(texts, kVoiceText), this);
+        auto* voice = new QCheckBox(Tr(texts, ScramblerRules::kVoiceLabel), this);
         voice->setObjectName(QStringLiteral("voice%1").arg(channel));
         voice->setChecked(rules.Voice(channel));
         connect(voice, &QCheckBox::toggled, this,

@@ -13,8 +13,6 @@ namespace rpx::gui {
 namespace {
 
 constexpr TextId kTitle = 3002107;
-constexpr TextId kRxHeading = 1001027;
-constexpr TextId kTxHeading = 1001025;
 
 // Records 1..8 stand in the left half, 9..16 in the right.
 constexpr int kRowsPerHalf = TestFrequencyRules::kRecords / 2;
@@ -35,8 +33,10 @@ TestFrequencyDialog::TestFrequencyDialog(TestFrequencyRules& rules, const Langua
     auto* grid = new QGridLayout;
     for (int half = 0; half < 2; ++half) {
         const int column = half * kColumnsPerHalf;
-        grid->addWidget(new QLabel(Tr(texts, kRxHeading), this), 0, column + 1, Qt::AlignCenter);
-        grid->addWidget(new QLabel(Tr(texts, kTxHeading), this), 0, column + 2, Qt::AlignCenter);
+        grid->addWidget(new QLabel(Tr(texts, TestFrequencyRules::kRxHeading), this), 0, column + 1,
+                        Qt::AlignCenter);
+        grid->addWidget(new QLabel(Tr(texts, TestFrequencyRules::kTxHeading), this), 0, column + 2,
+                        Qt::AlignCenter);
     }
     for (int record = 1; record <= TestFrequencyRules::kRecords; ++record) {
         const int row = 1 + (record - 1) % kRowsPerHalf;

@@ -125,7 +125,8 @@ TEST_F(KeyAssignmentRulesTest, ChoosingGroupMakesChannelGroupTwoUsable) {
     ASSERT_TRUE(rules->Set("key-2", "group").Ok());
     EXPECT_EQ(session.image.Byte(layout::kProgrammableKey2), KeyAssignmentRules::Code::kGroup);
     EXPECT_TRUE(grid.IsGroup2Enabled());
-    EXPECT_EQ(rules->Fields()[1], (SettingField{"key-2", Text(1001073)}));
+    EXPECT_EQ(rules->Fields()[1],
+              (SettingField{"key-2", Text(1001073), KeyAssignmentRules::kKeyLabel, " 2"}));
 }
 
 TEST_F(KeyAssignmentRulesTest, RefusedChoiceChangesNothingAndEndingWithoutOkRestores) {

@@ -74,7 +74,8 @@ TEST_F(MessageRulesTest, SetRefusesALineLongerThanTheFieldAndAnUnknownKey) {
     EXPECT_FALSE(rules->Set("line-2", std::string(33, 'A')).Ok());
     EXPECT_FALSE(rules->Set("line-3", "A").Ok());
     ASSERT_TRUE(rules->Set("line-2", std::string(32, 'A')).Ok());
-    EXPECT_EQ(rules->Fields().back(), (SettingField{"line-2", std::string(32, 'A')}));
+    EXPECT_EQ(rules->Fields().back(),
+              (SettingField{"line-2", std::string(32, 'A'), MessageRules::kLineLabel, " 2"}));
 }
 
 } // namespace

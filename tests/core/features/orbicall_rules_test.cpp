@@ -121,8 +121,10 @@ TEST_F(OrbicallRulesTest, TypedValuesFollowTheFieldsAndRefusalsChangeNothing) {
     ASSERT_TRUE(rules->Set("own-fleet", "200").Ok());
     ASSERT_TRUE(rules->Set("baud-rate", "2400").Ok());
     EXPECT_EQ(rules->Fields(),
-              (std::vector<SettingField>{
-                  {"own-fleet", "200"}, {"own-id", "1000"}, {"tx-delay", "0"}, {"baud-rate", "2400"}}));
+              (std::vector<SettingField>{{"own-fleet", "200", OrbicallRules::Label::kFleet},
+                                         {"own-id", "1000", OrbicallRules::Label::kId},
+                                         {"tx-delay", "0", OrbicallRules::Label::kDelay},
+                                         {"baud-rate", "2400", OrbicallRules::Label::kBaud}}));
     rules.reset();
     EXPECT_EQ(session.image, before);
 }

@@ -102,7 +102,8 @@ TEST_F(TestFrequencyRulesTest, CommandLineTakesOnlyWhatTheFieldTakesAndWarnsOutO
     EXPECT_FALSE(rules->Set("17.rx", "146").Ok());
     EXPECT_FALSE(rules->Set("1.RX", "146").Ok());
     EXPECT_EQ(session.image, before);
-    EXPECT_EQ(rules->Fields().front(), (SettingField{"1.rx", "160.05000"}));
+    EXPECT_EQ(rules->Fields().front(),
+              (SettingField{"1.rx", "160.05000", TestFrequencyRules::kRxHeading, " 1"}));
     EXPECT_EQ(rules->Fields().size(), 32u);
 }
 

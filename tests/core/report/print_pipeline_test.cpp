@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include "core/editor/channel_record.h"
+#include "core/features/feature_rules.h"
+#include "core/radio/document.h"
 #include "core/radio/image_defaults.h"
 #include "core/report/print_pipeline.h"
 #include "core/report/print_selection_rules.h"
+#include "core/report/section_printers.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/test_texts.h"
 
@@ -94,6 +97,32 @@ TEST_F(PrintPipelineTest, JobDateHasASpaceBeforeTheFirstSlashAndTimeIsTwentyFour
     EXPECT_EQ(pipeline.Clock().time, "14:05  ");
     const PrintPage page = pipeline.OnPrint(1);
     EXPECT_NE(std::ranges::find(page.texts, "03 /07/2024 14:05  ", &PrintText::text), page.texts.end());
+}
+
+// Every field of every feature dialog prints beside the label its dialog gives it (a table's field
+// beside its column's heading and row number), never beside its command-line key.
+TEST_F(PrintPipelineTest, FeatureSectionsPrintTheDialogsLabels) {
+    ASSERT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/MDL2B.dat"));
+    session.extendedMode = true;
+    const auto printed = [](const PrintPage& page, const std::string& text) {
+        return std::ranges::find(page.texts, text, &PrintText::text) != page.texts.end();
+    };
+    for (const std::string& name : FeatureRulesNames(true)) {
+        const PrintSectionInfo* info = FindPrintSection(name);
+        ASSERT_NE(info, nullptr) << name;
+        PrintPage page;
+        PrintFeatureSection(page, session, notifier, info->section);
+        for (const SettingField& field : OpenFeatureRules(name, session, notifier)->Fields()) {
+            EXPECT_NE(Text(field.label), "") << name << ' ' << field.key;
+            EXPECT_TRUE(printed(page, Text(field.label) + field.labelSuffix)) << name << ' ' << field.key;
+            EXPECT_FALSE(printed(page, field.key)) << name << ' ' << field.key;
+        }
+        // Each text ends before the next one on its line starts (in average character widths).
+        for (const PrintText& text : page.texts)
+            for (const PrintText& next : page.texts)
+                if (next.line == text.line && next.column > text.column)
+                    EXPECT_GT(next.column, text.column + static_cast<int>(text.text.size())) << text.text;
+    }
 }
 
 TEST_F(PrintPipelineTest, BusyLockoutPrintsAsCarrierWhenItsConditionIsGone) {
