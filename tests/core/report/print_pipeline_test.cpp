@@ -118,10 +118,12 @@ TEST_F(PrintPipelineTest, FeatureSectionsPrintTheDialogsLabels) {
             EXPECT_FALSE(printed(page, field.key)) << name << ' ' << field.key;
         }
         // Each text ends before the next one on its line starts (in average character widths).
-        for (const PrintText& text : page.texts)
-            for (const PrintText& next : page.texts)
+        for (const PrintText& text : page.texts) {
+            for (const PrintText& next : page.texts) {
                 if (next.line == text.line && next.column > text.column)
                     EXPECT_GT(next.column, text.column + static_cast<int>(text.text.size())) << text.text;
+            }
+        }
     }
 }
 
