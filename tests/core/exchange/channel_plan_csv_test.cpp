@@ -85,7 +85,7 @@ TEST(ChannelPlanCsv, ToneModesMapBothWays) {
                   std::string::npos)
             << c.columns << '\n'
             << csv;
-        record.SetTone(Direction::Rx, ToneCode(0x1234)); // a tone of neither kind's list: must be replaced
+        record.SetTone(Direction::Rx, ToneCode(0x1234)); // 466.0 Hz, which the list lacks: must be replaced
         record.SetTone(Direction::Tx, ToneCode());
         ASSERT_TRUE(ImportChannelPlan(session, test::ShippedTexts(), csv));
         EXPECT_EQ(Records(session.image), Records(tones)) << c.columns;
