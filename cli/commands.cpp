@@ -62,11 +62,13 @@ const std::vector<Command> kCommands = {
     {"diff", "A B", "list what differs from data file A to B, by setting key and channel field, and the offsets "
      "of other bytes; exit 0 when equal, 1 when not",
      2, 2, {}, {}, false, RunDiff},
-    {"export", "FILE [--format text] [-o OUT]", "write the data file as a readable text that import takes back",
+    {"export", "FILE [--format text|csv] [-o OUT]", "write the data file as a readable text that import takes back, "
+     "or its channels as a CSV channel plan",
      1, 1, {"format", "o"}, {}, false, RunExport},
-    {"import", "TEXT -o FILE", "make a data file from a text that export wrote (edited values as their dialogs "
-     "store them)",
-     1, 1, {"o"}, {}, false, RunImport},
+    {"import", "TEXT -o FILE | PLAN.csv FILE", "make a data file from a text that export wrote (edited values as their "
+     "dialogs store them), or apply a CSV channel plan to data file FILE, printing what each row's values became; "
+     "exit 1 when a value was refused",
+     1, 2, {"o"}, {}, false, RunImport},
 };
 // clang-format on
 

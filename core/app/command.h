@@ -38,6 +38,9 @@ enum class Command : int {
     BoardPort = 32851, // Setup: the device of the trunking board's port
     Backups = 32855,     // File: open a backup of what a radio held
     WriteSafety = 32856, // Setup: backups, read back and changes shown around a write
+    // File: a CSV channel plan applied to the channels, and the channels as one
+    ImportChannelPlan = 32857,
+    ExportChannelPlan = 32858,
     HelpTopics = 57667,
     About = 57664,
 };

@@ -14,6 +14,8 @@ void AddFileCommands(CommandTable& table) {
     table.Add(Command::Print, 3002011, "Ctrl+P", 1357);
     table.Add(Command::PrintPreview, txt::kPrintPreviewMenu, "", 1357);
     table.Add(Command::ExportPdf, txt::kExportPdfMenu, "", 1357);
+    table.Add(Command::ImportChannelPlan, txt::kImportPlanMenu, "", 1393);
+    table.Add(Command::ExportChannelPlan, txt::kExportPlanMenu, "", 1393);
     table.Add(Command::Exit, 3002013, "", 5);
 }
 

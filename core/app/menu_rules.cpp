@@ -39,11 +39,18 @@ MenuLayout MenuRules::Layout(const RadioImage& image) const {
     auto trunking = [&](Command command) { return trunkingGreyed ? Greyed(command) : Item(command); };
 
     MenuLayout menus;
-    menus.dropDowns[kFileMenu] = {Item(Command::FileNew),   Item(Command::FileOpen),
-                                  Item(Command::FileSave),  Item(Command::FileSaveAs),
-                                  Item(Command::Backups),   kSeparator,
-                                  Item(Command::Print),     Item(Command::PrintPreview),
-                                  Item(Command::ExportPdf), kSeparator,
+    menus.dropDowns[kFileMenu] = {Item(Command::FileNew),
+                                  Item(Command::FileOpen),
+                                  Item(Command::FileSave),
+                                  Item(Command::FileSaveAs),
+                                  Item(Command::Backups),
+                                  kSeparator,
+                                  Item(Command::Print),
+                                  Item(Command::PrintPreview),
+                                  Item(Command::ExportPdf),
+                                  Item(Command::ImportChannelPlan),
+                                  Item(Command::ExportChannelPlan),
+                                  kSeparator,
                                   Item(Command::Exit)};
     menus.dropDowns[kModelMenu] = {Item(Command::Model)};
 

@@ -81,6 +81,18 @@ inline constexpr TextId kNoChanges = 3020869;
 inline constexpr TextId kChangesFrom = 3020870;   // %1 where the radio's data come from
 inline constexpr TextId kReadThisSession = 3020871;
 inline constexpr TextId kBackupKept = 3020872;    // %1 path
+// Channel plans as CSV
+inline constexpr TextId kImportPlanMenu = 3020873;
+inline constexpr TextId kExportPlanMenu = 3020874;
+inline constexpr TextId kChannelPlanTitle = 3020875;  // file dialogs and the import report
+inline constexpr TextId kChannelPlanFilter = 3020876; // file dialog filter
+inline constexpr TextId kPlanValueChanged = 3020877;  // %1 field and value, %2 what was stored
+inline constexpr TextId kPlanValueRefused = 3020878;  // %1 field and value, %2 why
+inline constexpr TextId kPlanNotATone = 3020879;
+inline constexpr TextId kPlanNotAChannel = 3020880;
+inline constexpr TextId kPlanRowNotEditable = 3020881;
+inline constexpr TextId kPlanNotOneOf = 3020882; // %1 the values taken
+inline constexpr TextId kPlanNoColumn = 3020883; // %1 column name
 } // namespace txt
 
 // Every TextId the program looks up: the 471 of the original set, then the program's own.

@@ -29,6 +29,7 @@
 #include "gui/app/splash_window.h"
 #include "gui/editor/channel_detail_dialog.h"
 #include "gui/editor/crq7150_view.h"
+#include "gui/exchange/channel_plan_commands.h"
 #include "gui/exchange/exchange_dialogs.h"
 #include "gui/features/dtmf_dialog.h"
 #include "gui/features/emergency_dialog.h"
@@ -454,6 +455,15 @@ void CMainFrame::OnFileBackups() {
         session.titleFilePart = m_app.GetNotifier().Text(txt::kUntitled);
         UpdateTitle();
     }
+}
+
+void CMainFrame::OnImportChannelPlan() {
+    if (ImportChannelPlanFile(m_app.GetSession(), m_app.GetNotifier(), this))
+        ReloadView();
+}
+
+void CMainFrame::OnExportChannelPlan() {
+    ExportChannelPlanFile(m_app.GetSession(), m_app.GetNotifier(), this);
 }
 
 void CMainFrame::OnProgramMemory() {

@@ -79,6 +79,9 @@ private:
     void OnFilePrint() { m_print.OnFilePrint(); }
     void OnFilePrintPreview() { m_print.OnFilePrintPreview(); }
     void OnExportPdf() { m_print.OnExportPdf(); }
+    // File > Import/Export Channel Plan: the channels as a CSV channel plan.
+    void OnImportChannelPlan();
+    void OnExportChannelPlan();
     void OnModel();
     void OnOptional();
     void OnKeyAssignment();

@@ -25,6 +25,8 @@ void CMainFrame::HandleFileCommands() {
     Handle(Command::Print, &CMainFrame::OnFilePrint);
     Handle(Command::PrintPreview, &CMainFrame::OnFilePrintPreview);
     Handle(Command::ExportPdf, &CMainFrame::OnExportPdf);
+    Handle(Command::ImportChannelPlan, &CMainFrame::OnImportChannelPlan);
+    Handle(Command::ExportChannelPlan, &CMainFrame::OnExportChannelPlan);
     Handle(Command::Backups, &CMainFrame::OnFileBackups);
     Handle(Command::Exit, &CMainFrame::OnExit);
 }

@@ -19,13 +19,15 @@ namespace rpx::gui {
 
 namespace {
 
-// A dialog with a title, its content above OK and Cancel.
+// A dialog with a title, its content above OK and Cancel (or OK alone, for one that only informs).
 class SmallDialog : public QDialog {
 public:
-    SmallDialog(TextId title, const LanguageTable& texts, QWidget* parent) : QDialog(parent), m_layout(this) {
+    SmallDialog(TextId title, const LanguageTable& texts, QWidget* parent, bool cancel = true)
+        : QDialog(parent), m_layout(this) {
         setWindowTitle(Tr(texts, title));
         m_buttons.addButton(Tr(texts, txt::kOk), QDialogButtonBox::AcceptRole);
-        m_buttons.addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
+        if (cancel)
+            m_buttons.addButton(Tr(texts, txt::kCancel), QDialogButtonBox::RejectRole);
         connect(&m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(&m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     }
@@ -39,6 +41,18 @@ private:
     QVBoxLayout m_layout;
     QDialogButtonBox m_buttons;
 };
+
+// A read-only list of lines, one per row, that the user can scroll and copy.
+void AddLines(SmallDialog& dialog, const char* name, const std::vector<std::string>& lines) {
+    auto* list = new QPlainTextEdit(&dialog);
+    list->setObjectName(name);
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    for (const std::string& line : lines)
+        list->appendPlainText(ToQt(line));
+    list->setMinimumSize(480, 240);
+    dialog.Add(list);
+}
 
 } // namespace
 
@@ -98,17 +112,18 @@ bool ConfirmWriteChanges(const RadioData& radio, const RadioImage& image, bool e
     dialog.Add(new QLabel(ToQt(texts.GetText(diff.Empty() ? txt::kNoChanges : txt::kChangesFrom))
                               .replace("%1", ToQt(radio.source)),
                           &dialog));
-    if (!diff.Empty()) {
-        auto* lines = new QPlainTextEdit(&dialog);
-        lines->setObjectName("changes");
-        lines->setReadOnly(true);
-        lines->setLineWrapMode(QPlainTextEdit::NoWrap);
-        for (const std::string& line : DiffLines(diff))
-            lines->appendPlainText(ToQt(line));
-        lines->setMinimumSize(480, 240);
-        dialog.Add(lines);
-    }
+    if (!diff.Empty())
+        AddLines(dialog, "changes", DiffLines(diff));
     return dialog.Run();
+}
+
+void ShowChannelPlanReport(const ChannelPlanReport& report, const LanguageTable& texts, QWidget* parent) {
+    SmallDialog dialog(txt::kChannelPlanTitle, texts, parent, false);
+    std::vector<std::string> lines;
+    for (const ChannelPlanNote& note : report.notes)
+        lines.push_back(note.location + ": " + note.text);
+    AddLines(dialog, "report", lines);
+    dialog.Run();
 }
 
 } // namespace rpx::gui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/backup/safe_transfer.h"
+#include "core/exchange/channel_plan_csv.h"
 #include "core/text/language_table.h"
 
 namespace rpx::gui {
@@ -34,5 +35,8 @@ std::optional<RadioData> RadioDataBefore(const std::optional<RadioImage>& lastKn
 // goes on with the write (OK).
 bool ConfirmWriteChanges(const RadioData& radio, const RadioImage& image, bool extendedMode,
                          const LanguageTable& texts, QWidget* parent);
+
+// What a channel plan import changed or refused, one line per value, led by the row's Location.
+void ShowChannelPlanReport(const ChannelPlanReport& report, const LanguageTable& texts, QWidget* parent);
 
 } // namespace rpx::gui

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/text/startup_texts.h"
 #include "tests/cli/cli_runner.h"
@@ -36,6 +37,27 @@ TEST_F(CliExchangeCommands, DiffAndTextRoundTrip) {
     EXPECT_EQ(differs.exitCode, 1);
     EXPECT_EQ(differs.out, "0x3F0: FF -> 12\n");
     EXPECT_EQ(RunCli({"diff", golden, File("none.dat")}).exitCode, 2);
+}
+
+// A channel plan exported from one file and imported into a new one gives the same plan; a refused
+// value is reported by Location and makes the exit code 1, with the accepted values saved.
+TEST_F(CliExchangeCommands, ChannelPlanRoundTripAndRefusals) {
+    const std::string golden = RPX_SOURCE_DIR "/tests/data/MDL1A.dat";
+    ASSERT_EQ(RunCli({"export", golden, "--format", "csv", "-o", File("plan.csv")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"new", File("n.dat"), "--model", "MDL1A", "--code", "21"}).exitCode, 0);
+    const test::CliResult imported = RunCli({"import", File("plan.csv"), File("n.dat")});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(imported.out, "");
+    EXPECT_EQ(RunCli({"export", File("n.dat"), "--format", "csv"}).out, test::ReadFileText(File("plan.csv")));
+
+    std::ofstream(File("bad.csv")) << "Location,Frequency,Power\n9,140.5,High\n2,140.6,Mid\n";
+    const test::CliResult refused = RunCli({"import", File("bad.csv"), File("n.dat")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, "9: location refused: not a channel of the radio (1 to 8)\n"
+                           "2: power Mid refused: not one of: High, Low\n");
+    EXPECT_NE(RunCli({"export", File("n.dat"), "--format", "csv"}).out.find("\n2,,140.600000,"),
+              std::string::npos);
+    EXPECT_EQ(RunCli({"import", File("bad.csv"), File("n.dat"), "-o", File("x.dat")}).exitCode, 2);
 }
 
 // Every read keeps a backup; --verify reads back and fails on a radio that dropped a block.
