@@ -120,8 +120,9 @@ TEST_F(PrintPipelineTest, FeatureSectionsPrintTheDialogsLabels) {
         // Each text ends before the next one on its line starts (in average character widths).
         for (const PrintText& text : page.texts) {
             for (const PrintText& next : page.texts) {
-                if (next.line == text.line && next.column > text.column)
+                if (next.line == text.line && next.column > text.column) {
                     EXPECT_GT(next.column, text.column + static_cast<int>(text.text.size())) << text.text;
+                }
             }
         }
     }
