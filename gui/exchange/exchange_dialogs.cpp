@@ -42,15 +42,16 @@ private:
     QDialogButtonBox m_buttons;
 };
 
-// A read-only list of lines, one per row, that the user can scroll and copy.
+// A read-only list of lines that the user can scroll and copy.
 void AddLines(SmallDialog& dialog, const char* name, const std::vector<std::string>& lines) {
     auto* list = new QPlainTextEdit(&dialog);
     list->setObjectName(name);
     list->setReadOnly(true);
-    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (a message the channel rules gave) wrap rather than hide behind a scroll bar.
+    list->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     for (const std::string& line : lines)
         list->appendPlainText(ToQt(line));
-    list->setMinimumSize(480, 240);
+    list->setMinimumSize(list->fontMetrics().averageCharWidth() * 90, 260);
     dialog.Add(list);
 }
 
