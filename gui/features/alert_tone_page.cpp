@@ -25,9 +25,9 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
     repeat->setObjectName(QStringLiteral("repeat"));
     repeat->setChecked(m_rules.Repeat());
     connect(repeat, &QCheckBox::clicked, this, [this](bool on) { m_rules.SetRepeat(on); });
-    SpinField* interval = MakeField([this](int step) { return m_rules.StepInterval(step); },
-                                    [this](std::string_view typed) { return m_rules.LeaveInterval(typed); },
-                                    m_rules.IntervalText());
+    NumberSpinField* interval = MakeField(
+        [this](int step) { return m_rules.StepInterval(step); },
+        [this](std::string_view typed) { return m_rules.LeaveInterval(typed); }, m_rules.IntervalText());
     interval->setObjectName(QStringLiteral("interval"));
     auto* top = new QHBoxLayout;
     top->addWidget(repeat);
@@ -43,11 +43,11 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
         tones->addWidget(new QLabel(Tr(texts, ToneSequenceRules::kLengthHeading), this), 0, 3 * column + 2);
     }
     for (int tone = 0; tone < ToneSequenceRules::kTones; ++tone) {
-        SpinField* frequency =
+        NumberSpinField* frequency =
             MakeField([this, tone](int step) { return m_rules.StepFrequency(tone, step); },
                       [this, tone](std::string_view typed) { return m_rules.LeaveFrequency(tone, typed); },
                       m_rules.FrequencyText(tone));
-        SpinField* length =
+        NumberSpinField* length =
             MakeField([this, tone](int step) { return m_rules.StepLength(tone, step); },
                       [this, tone](std::string_view typed) { return m_rules.LeaveLength(tone, typed); },
                       m_rules.LengthText(tone));
@@ -108,8 +108,9 @@ AlertTonePage::AlertTonePage(ToneSequenceRules& rules, const LanguageTable& text
     RefreshSummary();
 }
 
-SpinField* AlertTonePage::MakeField(SpinField::Step step, SpinField::Leave leave, const std::string& shown) {
-    auto* field = new SpinField(
+NumberSpinField* AlertTonePage::MakeField(NumberSpinField::Step step, NumberSpinField::Leave leave,
+                                          const std::string& shown) {
+    auto* field = NumberSpinField::OverRules(
         ToneSequenceRules::Limit::kWidth,
         [this, step](int clicked) {
             std::string text = step(clicked);
@@ -122,7 +123,7 @@ SpinField* AlertTonePage::MakeField(SpinField::Step step, SpinField::Leave leave
             return text;
         },
         this);
-    field->Show(shown);
+    field->ShowText(ToQt(shown));
     return field;
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/features/tone_sequence_rules.h"
-#include "gui/features/spin_field.h"
+#include "gui/features/number_spin_field.h"
 
 namespace rpx::gui {
 
@@ -28,7 +28,8 @@ public:
                   QWidget* parent);
 
 private:
-    SpinField* MakeField(SpinField::Step step, SpinField::Leave leave, const std::string& shown);
+    NumberSpinField* MakeField(NumberSpinField::Step step, NumberSpinField::Leave leave,
+                               const std::string& shown);
     void RefreshSummary();
 
     ToneSequenceRules& m_rules;

@@ -59,7 +59,7 @@ DtmfDialog::DtmfDialog(DtmfRules& rules, Notifier& notifier, const QFont& codeFo
 
 bool DtmfDialog::CommitFocused() {
     QWidget* focus = focusWidget();
-    if (auto* spin = qobject_cast<SpinField*>(focus)) {
+    if (auto* spin = qobject_cast<NumberSpinField*>(focus)) {
         spin->Commit();
         return true;
     }

@@ -75,8 +75,8 @@ DtmfSettingsPage::DtmfSettingsPage(DtmfRules& rules, Notifier& notifier, QWidget
     Refresh();
 }
 
-SpinField* DtmfSettingsPage::MakeSpin(Spin spin) {
-    auto* field = new SpinField(
+NumberSpinField* DtmfSettingsPage::MakeSpin(Spin spin) {
+    auto* field = NumberSpinField::OverRules(
         static_cast<int>(DtmfRules::SpinWidth(spin)),
         [this, spin](int step) {
             std::string shown = m_rules.StepSpin(spin, step);
@@ -90,7 +90,7 @@ SpinField* DtmfSettingsPage::MakeSpin(Spin spin) {
         },
         this);
     field->setObjectName(QStringLiteral("spin%1").arg(static_cast<int>(spin)));
-    field->Show(m_rules.SpinText(spin));
+    field->ShowText(ToQt(m_rules.SpinText(spin)));
     m_spins[static_cast<std::size_t>(spin)] = field;
     return field;
 }

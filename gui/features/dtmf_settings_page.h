@@ -8,7 +8,7 @@
 #include "core/features/dtmf_rules.h"
 #include "gui/editor/cell_list.h"
 #include "gui/features/code_edit.h"
-#include "gui/features/spin_field.h"
+#include "gui/features/number_spin_field.h"
 
 namespace rpx::gui {
 
@@ -30,13 +30,13 @@ protected:
 private:
     static constexpr int kSpins = 8, kLists = 6, kBoxes = 5;
     void Refresh();
-    SpinField* MakeSpin(DtmfRules::Spin spin);
+    NumberSpinField* MakeSpin(DtmfRules::Spin spin);
     CellList* MakeList(DtmfRules::List list);
     QCheckBox* MakeBox(DtmfRules::Box box);
 
     DtmfRules& m_rules;
     Notifier& m_notifier;
-    std::array<SpinField*, kSpins> m_spins{};
+    std::array<NumberSpinField*, kSpins> m_spins{};
     std::array<CellList*, kLists> m_lists{};
     std::array<QCheckBox*, kBoxes> m_boxes{};
     CodeEdit* m_beginCode;

@@ -4,7 +4,7 @@
 
 #include "gui/app/qt_text.h"
 #include "gui/editor/cell_list.h"
-#include "gui/features/spin_field.h"
+#include "gui/features/number_spin_field.h"
 
 namespace rpx::gui {
 
@@ -19,12 +19,12 @@ HornAlertPage::HornAlertPage(DtmfRules& rules, const LanguageTable& texts, QWidg
     logic->setCurrentIndex(rules.ListSelection(List::HornAlertLogic));
     connect(logic, &QComboBox::activated, this,
             [&rules](int item) { rules.SelectList(List::HornAlertLogic, item); });
-    auto* time = new SpinField(
+    auto* time = NumberSpinField::OverRules(
         static_cast<int>(DtmfRules::SpinWidth(Spin::HornAlertTime)),
         [&rules](int step) { return rules.StepSpin(Spin::HornAlertTime, step); },
         [&rules](std::string_view typed) { return rules.LeaveSpin(Spin::HornAlertTime, typed); }, this);
     time->setObjectName(QStringLiteral("horn-alert-time"));
-    time->Show(rules.SpinText(Spin::HornAlertTime));
+    time->ShowText(ToQt(rules.SpinText(Spin::HornAlertTime)));
     auto* form = new QFormLayout(this);
     form->addRow(Tr(texts, DtmfRules::Label(List::HornAlertLogic)), logic);
     form->addRow(Tr(texts, DtmfRules::Label(Spin::HornAlertTime)), time);

@@ -2,13 +2,28 @@
 
 #include <QKeyEvent>
 
+#include "gui/app/qt_text.h"
+
 namespace rpx::gui {
 
 NumberSpinField::NumberSpinField(int width, QWidget* parent) : QAbstractSpinBox(parent), m_width(width) {
     setAlignment(Qt::AlignRight);
     setContextMenuPolicy(Qt::NoContextMenu);
     setMinimumWidth(fontMetrics().averageCharWidth() * (width + 8));
-    connect(this, &QAbstractSpinBox::editingFinished, this, [this] { emit committed(lineEdit()->text()); });
+    connect(this, &QAbstractSpinBox::editingFinished, this, &NumberSpinField::Commit);
+}
+
+NumberSpinField* NumberSpinField::OverRules(int width, Step step, Leave leave, QWidget* parent) {
+    auto* field = new NumberSpinField(width, parent);
+    connect(field, &NumberSpinField::stepped, field, [field, step = std::move(step)](int direction) {
+        field->ShowText(ToQt(step(direction)));
+        field->selectAll();
+    });
+    connect(field, &NumberSpinField::committed, field,
+            [field, leave = std::move(leave)](const QString& typed) {
+                field->ShowText(ToQt(leave(FromQt(typed))));
+            });
+    return field;
 }
 
 void NumberSpinField::keyPressEvent(QKeyEvent* event) {

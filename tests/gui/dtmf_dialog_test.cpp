@@ -87,7 +87,7 @@ TEST_F(DtmfDialogTest, TheTonePageOpensForASpecialCallAlertAndItsSpinsStoreAtOnc
     callAlert.setFocus();
     QTest::keyClick(&callAlert, Qt::Key_Down);
     EXPECT_EQ(session.image.Byte(Offset::kCallAlert), 2);
-    auto& level = Child<SpinField>("spin", DtmfRules::Spin::AlertToneLevel);
+    auto& level = Child<NumberSpinField>("spin", DtmfRules::Spin::AlertToneLevel);
     level.setFocus();
     level.selectAll();
     QTest::keyClicks(&level, "0");
@@ -100,7 +100,7 @@ TEST_F(DtmfDialogTest, TheTonePageOpensForASpecialCallAlertAndItsSpinsStoreAtOnc
 
     Tabs().setCurrentIndex(2);
     ASSERT_EQ(Tabs().currentIndex(), 2);
-    auto& frequency = Child<SpinField>(QStringLiteral("frequency-1"));
+    auto& frequency = Child<NumberSpinField>(QStringLiteral("frequency-1"));
     frequency.setFocus();
     frequency.selectAll();
     QTest::keyClicks(&frequency, "2500");
