@@ -23,12 +23,11 @@ std::string KeyNames() {
 
 // The edit a KEY=VALUE word names; std::nullopt when KEY is none of the dialog's fields.
 std::optional<Edit> ParseEdit(const std::string& word) {
-    const std::size_t equals = word.find('=');
-    const ChannelFieldKey* key =
-        equals == std::string::npos ? nullptr : FindChannelFieldKey(word.substr(0, equals));
+    const std::optional<KeyValue> edit = ParseKeyValue(word);
+    const ChannelFieldKey* key = edit ? FindChannelFieldKey(edit->key) : nullptr;
     if (key == nullptr)
         return std::nullopt;
-    return Edit{word, key, word.substr(equals + 1)};
+    return Edit{word, key, edit->value};
 }
 
 } // namespace

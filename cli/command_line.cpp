@@ -72,4 +72,11 @@ bool ParseChannelRow(const std::string& text, unsigned long& row) {
     return ParseDecimal(text, layout::kChannelCount, row) && row >= 1;
 }
 
+std::optional<KeyValue> ParseKeyValue(const std::string& word) {
+    const std::size_t equals = word.find('=');
+    if (equals == std::string::npos)
+        return std::nullopt;
+    return KeyValue{word.substr(0, equals), word.substr(equals + 1)};
+}
+
 } // namespace rpx::cli

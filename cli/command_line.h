@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,8 +12,8 @@ namespace rpx::cli {
 struct CommandLine {
     std::string command;
     std::vector<std::string> args;
-    std::set<std::string> flags;                 // options without a value, e.g. "yes"
-    std::map<std::string, std::string> values;   // options with a value, e.g. "model" -> "MDL1A"
+    std::set<std::string> flags;               // options without a value, e.g. "yes"
+    std::map<std::string, std::string> values; // options with a value, e.g. "model" -> "MDL1A"
     std::map<std::string, std::vector<std::string>> everyValue; // each value of a repeated option, in order
 
     bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
@@ -32,5 +33,12 @@ bool ParseHex(const std::string& text, unsigned long max, unsigned long& value);
 bool ParseDecimal(const std::string& text, unsigned long max, unsigned long& value);
 // A channel row of the grid, 1..8.
 bool ParseChannelRow(const std::string& text, unsigned long& row);
+
+// A KEY=VALUE word of the edit commands (set, channel, settings), split at its first '='.
+struct KeyValue {
+    std::string key;
+    std::string value;
+};
+std::optional<KeyValue> ParseKeyValue(const std::string& word);
 
 } // namespace rpx::cli

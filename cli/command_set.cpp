@@ -109,14 +109,14 @@ int RunSet(const CliContext& context) {
         return context.UsageError("CH is a channel row from 1 to 8");
     std::vector<Edit> edits;
     for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::size_t equals = args[i].find('=');
-        const auto field = kFields.find(args[i].substr(0, equals));
-        if (equals == std::string::npos || field == kFields.end())
+        const std::optional<KeyValue> word = ParseKeyValue(args[i]);
+        const auto field = word ? kFields.find(word->key) : kFields.end();
+        if (field == kFields.end())
             return context.UsageError(
                 "expected FIELD=VALUE with FIELD one of rx tx decode encode power wide scan "
                 "option, not " +
                 args[i]);
-        Edit edit{field->first, field->second, args[i].substr(equals + 1)};
+        Edit edit{field->first, field->second, word->value};
         if (const std::string problem = CheckValue(edit, context.notifier.Texts()); !problem.empty())
             return context.UsageError(problem);
         edits.push_back(edit);

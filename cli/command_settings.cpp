@@ -10,11 +10,6 @@ namespace rpx::cli {
 
 namespace {
 
-struct Edit {
-    std::string key;
-    std::string value;
-};
-
 std::string DialogNames() {
     std::string names;
     for (const std::string& name : FeatureRulesNames(true))
@@ -61,14 +56,13 @@ int RunSettings(const CliContext& context) {
         names = {args[1]};
     }
     const std::vector<SettingKey> keys = FeatureRulesKeys(names.front(), context.notifier.Texts());
-    std::vector<Edit> edits;
+    std::vector<KeyValue> edits;
     for (auto word = args.begin() + std::min<std::ptrdiff_t>(2, args.size()); word != args.end(); ++word) {
-        const std::size_t equals = word->find('=');
-        const std::string key = word->substr(0, equals);
-        if (equals == std::string::npos || std::ranges::find(keys, key, &SettingKey::key) == keys.end())
+        const std::optional<KeyValue> edit = ParseKeyValue(*word);
+        if (!edit || std::ranges::find(keys, edit->key, &SettingKey::key) == keys.end())
             return context.UsageError("expected KEY=VALUE with a KEY that settings --keys lists for " +
                                       names.front() + ", not " + *word);
-        edits.push_back({key, word->substr(equals + 1)});
+        edits.push_back(*edit);
     }
     if (!context.Open(args[0]))
         return kExitFailed;
@@ -76,7 +70,7 @@ int RunSettings(const CliContext& context) {
         return PrintFields(context, names);
 
     auto rules = OpenFeatureRules(names.front(), context.session, context.notifier);
-    for (const Edit& edit : edits) {
+    for (const KeyValue& edit : edits) {
         if (const Status set = rules->Set(edit.key, edit.value); !set) {
             context.err << names.front() << '.' << edit.key << '=' << edit.value << ": " << set.Message()
                         << "\nNothing was saved.\n";
