@@ -104,6 +104,27 @@ TEST_F(CliSettingsCommand, EmergencyAndTheExtendedSheetEditTheirBytes) {
               std::string::npos);
 }
 
+// The optional features and the function port: a refusal saves nothing of the edits before it.
+TEST_F(CliSettingsCommand, OptionalAndFunctionPortEditsSaveWithTheWindowsRules) {
+    ASSERT_EQ(RunCli({"settings", file, "optional", "tot=45", "squelch=", "password=1234"}).exitCode, 0);
+    EXPECT_EQ(Bytes("A5", "1"), "00A5: 03\n");
+    EXPECT_EQ(Bytes("A9", "1"), "00A9: 01\n");
+    EXPECT_EQ(Bytes("D0", "5"), "00D0: 31 32 33 34 FF\n");
+
+    const auto refused = RunCli({"settings", file, "optional", "tot=off", "pre-alert=5"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_FALSE(refused.err.empty());
+    EXPECT_EQ(Bytes("A5", "1"), "00A5: 03\n");
+
+    ASSERT_EQ(RunCli({"settings", file, "function-port", "device=smartrunk", "port-2=hook (in)"}).exitCode,
+              0);
+    EXPECT_EQ(Bytes("250", "9"), "0250: FF 00 FF FF FF FF FF FF 03\n");
+    const std::string shown = RunCli({"settings", file, "function-port"}).out;
+    EXPECT_EQ(
+        shown.substr(0, shown.find("function-port.port-3")),
+        "function-port.device: SmarTrunk\nfunction-port.port-1: Off\nfunction-port.port-2: Hook (In)\n");
+}
+
 TEST_F(CliSettingsCommand, KeysListEveryFieldThatPrintingShows) {
     const std::string keys = RunCli({"settings", "--keys"}).out;
     EXPECT_NE(keys.find("scan.revert-channel (choice): Selected, Last Called, #0..#1\n"), std::string::npos);

@@ -20,6 +20,7 @@
 #include "core/app/menu_rules.h"
 #include "core/editor/channel_record.h"
 #include "core/editor/frequency_text.h"
+#include "core/exchange/channel_plan_csv.h"
 #include "core/radio/data_file.h"
 #include "core/radio/image_defaults.h"
 #include "gui/app/crq7150_app.h"
@@ -389,6 +390,40 @@ TEST_F(MainFrameTest, TheWireTraceRecordsTheTalkUntilStopped) {
     Frame().Action(Command::WireTrace)->trigger();
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{3020603, 3020603}));
     EXPECT_FALSE(app->RadioDevice().TraceFile());
+    Stop();
+}
+
+// File > Import and Export Channel Plan, the file dialogs answered: the import edits the grid and
+// reports what it rounded, the export writes the plan.
+TEST_F(MainFrameTest, ChannelPlanImportEditsTheGridAndExportWritesThePlan) {
+    ASSERT_TRUE(Start());
+    Frame().OpenFile(RPX_SOURCE_DIR "/tests/data/MDL1A.dat");
+    std::string path = (dir / "plan.csv").string();
+    dir.Write("plan.csv", std::string("Location,Frequency,Duplex,Offset,Mode\r\n2,140.0126,+,0.5,FM\r\n"));
+    std::vector<std::string> reports;
+    QTimer answerer; // a file dialog picks path, the import report is read and closed
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        if (auto* report = dialog->findChild<QPlainTextEdit*>("report"))
+            reports.push_back(FromQt(report->toPlainText()));
+        else if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(QString::fromStdString(path));
+        dialog->accept();
+    });
+    answerer.start(5);
+    Frame().Action(Command::ImportChannelPlan)->trigger();
+    EXPECT_EQ(reports, (std::vector<std::string>{"2: rx 140.012600 stored as 140.01250\n"
+                                                 "2: tx 140.512600 stored as 140.51250"}));
+    EXPECT_EQ(Frame().View().findChild<QLineEdit*>("rx2")->text(), "140.01250");
+    EXPECT_EQ(Frame().View().findChild<QLineEdit*>("tx2")->text(), "140.51250");
+
+    path = (dir / "out.csv").string();
+    Frame().Action(Command::ExportChannelPlan)->trigger();
+    answerer.stop();
+    EXPECT_EQ(test::ReadFileText(path), ChannelPlanToCsv(TheSession().image));
+    EXPECT_TRUE(messenger.Shown().empty());
     Stop();
 }
 

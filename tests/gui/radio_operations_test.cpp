@@ -15,19 +15,12 @@
 #include <optional>
 #include <stdexcept>
 
-#include "core/link/radio_link.h"
-#include "core/link/serial_port.h"
 #include "core/link/transfer_commands.h"
 #include "gui/app/on_gui_thread.h"
 #include "gui/link/data_password_view.h"
-#include "gui/link/gui_link_ui.h"
-#include "gui/link/link_runner.h"
 #include "gui/link/progress_window.h"
-#include "gui/link/radio_port_device.h"
 #include "gui/link/wait_window.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
-#include "transport/port_discovery.h"
+#include "tests/gui/virtual_radio_rig.h"
 
 namespace rpx::gui {
 namespace {
@@ -65,30 +58,13 @@ QString ShownOver(const QWidget& window) {
     return shown == nullptr || shown->isVisible() ? text : "hidden " + text;
 }
 
-// The program's side of the radio port, put together as the application does it.
-struct OperationRig {
-    static constexpr LinkTiming kQuick{{}, {}, std::chrono::milliseconds(300), {}};
-
-    explicit OperationRig(sim::RadioSetup radio = {}) : device(std::move(radio)) {
-        port.SetDevicePath(std::string(sim::kVirtualRadioPort));
-        window.show();
-    }
-
-    sim::SimulatedRadio& Radio() { return device.InProcessRadio().Radio(); }
+// The transfer commands as the main window runs them.
+struct OperationRig : VirtualRadioRig {
+    using VirtualRadioRig::VirtualRadioRig;
     bool Run(bool (TransferCommands::*command)()) {
         return runner.Run(&window, [&] { (commands.*command)(); });
     }
-
-    QWidget window;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    Session session;
-    GuiLinkUi ui{&window, test::ShippedTexts(), FixedFont()};
-    RadioPortDevice device;
-    SerialPort port{device, transport::PathOfDetectedPort};
-    RadioLink link{port, session, notifier, ui, kQuick};
     TransferCommands commands{link, session, notifier};
-    LinkRunner runner;
 };
 
 TEST(RadioOperation, ProgressAndWaitWindowsShowOverTheWindowUntilClosed) {

@@ -1,7 +1,6 @@
 // Program > Test and Edit > Test frequency through their windows, against the Virtual radio: the
 // command runs on a worker thread as the window runs it, and so does every request of its dialogs.
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -18,18 +17,15 @@
 #include <functional>
 #include <thread>
 
-#include "core/link/serial_port.h"
 #include "core/radio/bcd_frequency.h"
 #include "core/radio/image_defaults.h"
 #include "gui/app/qt_text.h"
 #include "gui/features/test_frequency_dialog.h"
-#include "gui/link/gui_link_ui.h"
-#include "gui/link/radio_port_device.h"
 #include "gui/link/test_dialog.h"
 #include "gui/link/tuning_dialog.h"
+#include "tests/gui/virtual_radio_rig.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/test_texts.h"
-#include "transport/port_discovery.h"
 
 namespace rpx::gui {
 namespace {
@@ -84,15 +80,10 @@ void Click(QWidget* dialog, const char* button) {
     QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
-// The program's side of the radio port as the window puts it together, and the command of the
-// window's Program > Test.
-struct TestModeRig {
-    static constexpr LinkTiming kQuick{{}, {}, std::chrono::milliseconds(300), {}};
-
-    explicit TestModeRig(sim::RadioSetup radio = {}) : device(std::move(radio)) {
+// The command of the window's Program > Test.
+struct TestModeRig : VirtualRadioRig {
+    explicit TestModeRig(sim::RadioSetup radio = {}) : VirtualRadioRig(std::move(radio)) {
         session.image = sim::NewRadioImage(); // the radio's own test channels
-        port.SetDevicePath(std::string(sim::kVirtualRadioPort));
-        window.show();
     }
     // Whether the test dialog ran.
     bool RunProgramTest(std::vector<Step> steps) {
@@ -104,7 +95,7 @@ struct TestModeRig {
     // What the radio was asked after test mode was entered, acknowledgements left out, once it has
     // taken in the "E" that ends test mode.
     std::vector<sim::Bytes> RequestsInTestMode() {
-        sim::SimulatedRadio& radio = device.InProcessRadio().Radio();
+        sim::SimulatedRadio& radio = Radio();
         for (int i = 0; i < 200 && radio.Requests().back() != sim::Bytes{0x45}; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         const std::vector<sim::Bytes> all = radio.Requests();
@@ -116,15 +107,6 @@ struct TestModeRig {
         return requests;
     }
 
-    QWidget window;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    Session session;
-    GuiLinkUi ui{&window, test::ShippedTexts(), QFontDatabase::systemFont(QFontDatabase::FixedFont)};
-    RadioPortDevice device;
-    SerialPort port{device, transport::PathOfDetectedPort};
-    RadioLink link{port, session, notifier, ui, kQuick};
-    LinkRunner runner;
     TestModeState state;
 };
 
@@ -241,7 +223,7 @@ TEST(TestModeWindows, TuningSendsEachValueAndCancelRestoresEveryPoint) {
         expected.insert(expected.end(), {{codes[point], 0x0D}, {codes[point], 0x20, read[10 + point]}});
     expected.insert(expected.end(), {{50, 0x0E}, {0x45}});
     EXPECT_EQ(rig.RequestsInTestMode(), expected);
-    EXPECT_EQ(rig.device.InProcessRadio().Radio().TestState().adjustments, read);
+    EXPECT_EQ(rig.Radio().TestState().adjustments, read);
 }
 
 TEST(TestModeWindows, AVolumeTheTuningDialogLeftOutOfRangeIsShownWithinZeroToThirtyOne) {
