@@ -254,8 +254,11 @@ private:
     void Changed(const std::string& what, const std::string& stored) {
         m_notes.push_back({m_location, m_notifier.Filled(txt::kPlanValueChanged, what, stored), false});
     }
-    // The messages the rules showed since the last call, one line each, after what they are about.
-    void NoteMessages(const std::string& what) {
+    // The messages the rules showed since the last call, one line each, after what they are about;
+    // what alone when they showed none and it is worth a line of its own.
+    void NoteMessages(const std::string& what, bool alone = false) {
+        if (alone && m_messages.shown.empty())
+            m_notes.push_back({m_location, what, false});
         for (std::string text : m_messages.shown) {
             std::ranges::replace(text, '\n', ' ');
             m_notes.push_back({m_location, what.empty() ? text : what + ": " + text, false});
@@ -270,14 +273,16 @@ private:
             Refuse(what, set.Message());
         return set.Ok();
     }
-    // A frequency in Hz stored through its cell; a fitted or limited value is noted.
+    // A frequency in Hz stored through its cell; a fitted or limited value is noted, on one line with
+    // the warning the rules gave for it.
     bool SetFrequency(ChannelDetailRules& rules, Direction direction, uint64_t hz) {
         const char* key = direction == Direction::Rx ? "rx" : "tx";
         const std::string what = What(key, Mhz(hz));
         const bool stored = Set(rules, key, CellText(hz), what);
-        if (stored && ParseMhz(rules.FrequencyText(direction)) != hz)
-            Changed(what, rules.FrequencyText(direction));
-        NoteMessages(what);
+        const bool changed = stored && ParseMhz(rules.FrequencyText(direction)) != hz;
+        NoteMessages(changed ? m_notifier.Filled(txt::kPlanValueChanged, what, rules.FrequencyText(direction))
+                             : what,
+                     changed);
         return stored;
     }
     std::optional<uint64_t> Frequency(const char* column, const char* key) {

@@ -100,7 +100,7 @@ TEST(ChannelPlanCsv, ImportReportsWhatTheRulesChangedOrRefused) {
     const std::string csv = "Frequency,URCALL,\"Location\",Duplex,Offset,Tone,rToneFreq,Mode,Power,Skip\r\n"
                             "140.012600,\"CQ,CQ\",1,,0,,88.5,NFM,Low,S\r\n"
                             "\r\n"
-                            "100.000000,,2,+,0.6,Tone,69.4,FM,High,\r\n"
+                            "10.000000,,2,+,100.6,Tone,69.4,FM,High,\r\n"
                             "145.5,,9,,,,,FM,High,\r\n"
                             "140.5,,3,split,abc,Cross,88.5,AM,Mid,X\r\n";
     const Result<ChannelPlanReport> report = ImportChannelPlan(session, test::ShippedTexts(), csv);
@@ -120,8 +120,8 @@ TEST(ChannelPlanCsv, ImportReportsWhatTheRulesChangedOrRefused) {
               (std::vector<std::string>{
                   "1 rx 140.012600 stored as 140.01250",
                   "1 tx 140.012600 stored as 140.01250",
-                  "2 rx 100.000000:" + outOfBand,
-                  "2 tx 100.600000:" + outOfBand,
+                  "2 rx 10.000000 stored as 136.00000:" + outOfBand, // below any band: its lower edge
+                  "2 tx 110.600000:" + outOfBand,
                   "2! encode 69.4 refused: not one of the radio's tones",
                   "9! location refused: not a channel of the radio (1 to 8)",
                   "3! tx abc refused: \"abc\" cannot be typed in a frequency field: it takes up to 9 "
