@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/emergency_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
@@ -14,18 +10,12 @@ using Field = EmergencyRules::Field;
 using Offset = EmergencyRules::Offset;
 using Use = EditScope;
 
-class EmergencyRulesTest : public ::testing::Test {
+class EmergencyRulesTest : public test::RulesFixture<EmergencyRules> {
 protected:
     EmergencyRules& Open(const char* model = "MDL2B", uint8_t range = 0x31, Use use = Use::Dialog) {
         rules.reset();
         session.image = test::NewImage(model, range);
         return Reopen(use);
-    }
-    EmergencyRules& Reopen(Use use = Use::Dialog) {
-        rules.reset();
-        before = session.image;
-        rules.emplace(session, notifier, use);
-        return *rules;
     }
     // Gives channel its RX frequency and, when tx, its TX frequency.
     void Program(int channel, bool tx) {
@@ -33,12 +23,6 @@ protected:
         if (tx)
             session.image.SetByte(0x10 + 16 * channel + 4, 0x00);
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    RadioImage before;
-    std::optional<EmergencyRules> rules;
 };
 
 TEST_F(EmergencyRulesTest, OpeningSetsAnUnsetTypeAndCycleAndCancelPutsThemBack) {
@@ -46,12 +30,12 @@ TEST_F(EmergencyRulesTest, OpeningSetsAnUnsetTypeAndCycleAndCancelPutsThemBack) 
     session.image.SetByte(Offset::kType, 0xFF);
     session.image.SetByte(Offset::kCycle, 0xFF);
     Reopen();
-    EXPECT_EQ(session.image.Byte(Offset::kType), 1);
-    EXPECT_EQ(session.image.Byte(Offset::kCycle), 0);
+    EXPECT_EQ(Byte(Offset::kType), 1);
+    EXPECT_EQ(Byte(Offset::kCycle), 0);
     EXPECT_EQ(rules->Text(Field::Cycle), "Normal");
     rules.reset();
-    EXPECT_EQ(session.image.Byte(Offset::kType), 0xFF);
-    EXPECT_EQ(session.image.Byte(Offset::kCycle), 0xFF);
+    EXPECT_EQ(Byte(Offset::kType), 0xFF);
+    EXPECT_EQ(Byte(Offset::kCycle), 0xFF);
     Reopen(Use::SheetPage);
     EXPECT_EQ(session.image, before) << "the sheet's page rewrites nothing";
 }
@@ -195,7 +179,7 @@ TEST_F(EmergencyRulesTest, ChannelListOffersFullChannelsInPlainOrGroupDisplay) {
             items.push_back(item.text);
         EXPECT_EQ(items, c.items) << c.model << " " << int(c.key2);
         rules->Select(Field::Channel, static_cast<int>(items.size()) - 1);
-        EXPECT_EQ(session.image.Byte(Offset::kChannel), c.key2 == 11 && c.model[4] == 'B' ? 6 : 3);
+        EXPECT_EQ(Byte(Offset::kChannel), c.key2 == 11 && c.model[4] == 'B' ? 6 : 3);
         EXPECT_EQ(rules->Selection(Field::Channel), static_cast<int>(items.size()) - 1);
     }
     Open();
@@ -222,21 +206,17 @@ TEST_F(EmergencyRulesTest, CommandLineValuesFollowTheFieldsAndRefusalsChangeNoth
     session.image.Fill(Offset::kAckCode, 16, '1');
     session.image.SetByte(Offset::kChannel, 2); // not offered: channel 2 has no frequencies
     for (const char* key : {"ack-code", "channel"})
-        EXPECT_TRUE(rules->Set(key, rules->Fields()[key[0] == 'a' ? 5 : 0].text).Ok()) << key;
-    EXPECT_EQ(session.image.Byte(Offset::kAckCode + 15), '1');
-    EXPECT_EQ(session.image.Byte(Offset::kChannel), 2);
+        EXPECT_TRUE(rules->Set(key, FieldText(key)).Ok()) << key;
+    EXPECT_EQ(Byte(Offset::kAckCode + 15), '1');
+    EXPECT_EQ(Byte(Offset::kChannel), 2);
     session.image.Fill(Offset::kAckCode, 16, 0xFF);
     session.image.SetByte(Offset::kChannel, 0);
     for (const auto& [key, value] :
          {std::pair{"type", "msk"}, {"fleet", "120"}, {"horn-logic", "normal"}, {"horn-time", "Continuous"}})
         EXPECT_TRUE(rules->Set(key, value).Ok()) << key << "=" << value;
-    EXPECT_EQ(session.image.Byte(Offset::kFleet), 21);
-    EXPECT_EQ(session.image.Byte(Offset::kHornTime), 0);
-    std::vector<std::string> keys;
-    for (const SettingField& field : rules->Fields())
-        keys.push_back(field.key + "=" + field.text);
-    EXPECT_EQ(keys[3], "type=MSK");
-    EXPECT_EQ(keys[7], "fleet=120");
+    EXPECT_EQ(Byte(Offset::kFleet), 21);
+    EXPECT_EQ(Byte(Offset::kHornTime), 0);
+    EXPECT_EQ(std::tuple(FieldText("type"), FieldText("fleet")), std::tuple("MSK", "120"));
     rules.reset();
     EXPECT_EQ(session.image, before);
 }

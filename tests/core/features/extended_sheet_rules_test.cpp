@@ -2,35 +2,23 @@
 
 #include <algorithm>
 
-#include <optional>
-
 #include "core/features/extended_sheet_rules.h"
 #include "core/features/key_page_rules.h"
 #include "core/features/scrambler_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
-class ExtendedSheetRulesTest : public ::testing::Test {
+class ExtendedSheetRulesTest : public test::RulesFixture<ExtendedSheetRules> {
 protected:
     ExtendedSheetRules& Open(const char* model = "MDL2B") {
         rules.reset();
         session.image = test::NewImage(model, 0x31);
         session.image.SetByte(RadioImage::kModelOptions, 0xBF); // hidden functions on
-        before = session.image;
-        rules.emplace(session, notifier);
-        return *rules;
+        return Reopen();
     }
     static constexpr std::size_t ScramblerByte(int channel) { return 0x10 + 16 * channel + 0xE; }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    RadioImage before;
-    std::optional<ExtendedSheetRules> rules;
 };
 
 TEST_F(ExtendedSheetRulesTest, ScramblerRowsChangeTheirBitsAndKeepTheOthers) {

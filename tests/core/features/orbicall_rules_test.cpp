@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/orbicall_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 using Offset = OrbicallRules::Offset;
 
-class OrbicallRulesTest : public ::testing::Test {
+class OrbicallRulesTest : public test::RulesFixture<OrbicallRules> {
 protected:
     // fleet byte, ID word and delay word as stored.
     OrbicallRules& Start(uint8_t fleet, uint16_t id, uint16_t delay) {
@@ -21,8 +17,7 @@ protected:
         session.image.SetByte(Offset::kFleet, fleet);
         SetWord(Offset::kId, id);
         SetWord(Offset::kDelay, delay);
-        rules.emplace(session, notifier);
-        return *rules;
+        return Reopen();
     }
     void SetWord(std::size_t offset, uint16_t value) {
         session.image.SetByte(offset, value & 0xFF);
@@ -31,11 +26,6 @@ protected:
     int Word(std::size_t offset) const {
         return session.image.Byte(offset) | session.image.Byte(offset + 1) << 8;
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<OrbicallRules> rules;
 };
 
 TEST_F(OrbicallRulesTest, LoadingShowsNumbersInRangeAndEmptyOtherwise) {
@@ -110,7 +100,6 @@ TEST_F(OrbicallRulesTest, DelayStoresAndSpinsWithinItsRange) {
 
 TEST_F(OrbicallRulesTest, TypedValuesFollowTheFieldsAndRefusalsChangeNothing) {
     Start(0xFF, 0, 0);
-    const RadioImage before = session.image;
     for (const auto& [key, value] : {std::pair{"own-fleet", "1000"},
                                      {"own-fleet", "12a"},
                                      {"tx-delay", "-1"},
