@@ -41,6 +41,7 @@ TEST_F(EmergencyRulesTest, OpeningSetsAnUnsetTypeAndCycleAndCancelPutsThemBack) 
 }
 
 TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
+    using enum Field;
     const std::vector<uint8_t> noCode(16, 0xFF);
     const struct {
         Field field;
@@ -49,28 +50,28 @@ TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
         std::vector<uint8_t> stored;
         const char* shown;
     } cases[] = {
-        {Field::Fleet, Offset::kFleet, "50", {1}, "100"},
-        {Field::Fleet, Offset::kFleet, "400", {250}, "349"},
-        {Field::Fleet, Offset::kFleet, "", {0xFF}, ""},
-        {Field::Id, Offset::kId, "5", {1, 0}, "1000"},
-        {Field::Id, Offset::kId, "9999", {0xA0, 0x0F}, "4999"},
-        {Field::Id, Offset::kId, "", {0, 0}, ""},
-        {Field::TxDuration, Offset::kTxDuration, "", {25}, "25"},
-        {Field::TxDuration, Offset::kTxDuration, "300", {255}, "255"},
-        {Field::RxDuration, Offset::kRxDuration, "", {5}, "5"},
-        {Field::RxDuration, Offset::kRxDuration, "0", {0}, "0"},
-        {Field::HornTime, Offset::kHornTime, "45", {30}, "30"},
-        {Field::LightTime, Offset::kLightTime, "Continuous", {0}, "Continuous"},
-        {Field::Cycle, Offset::kCycle, "250", {200}, "200"},
-        {Field::Cycle, Offset::kCycle, "0", {0}, "Normal"},
-        {Field::Code,
+        {Fleet, Offset::kFleet, "50", {1}, "100"},
+        {Fleet, Offset::kFleet, "400", {250}, "349"},
+        {Fleet, Offset::kFleet, "", {0xFF}, ""},
+        {Id, Offset::kId, "5", {1, 0}, "1000"},
+        {Id, Offset::kId, "9999", {0xA0, 0x0F}, "4999"},
+        {Id, Offset::kId, "", {0, 0}, ""},
+        {TxDuration, Offset::kTxDuration, "", {25}, "25"},
+        {TxDuration, Offset::kTxDuration, "300", {255}, "255"},
+        {RxDuration, Offset::kRxDuration, "", {5}, "5"},
+        {RxDuration, Offset::kRxDuration, "0", {0}, "0"},
+        {HornTime, Offset::kHornTime, "45", {30}, "30"},
+        {LightTime, Offset::kLightTime, "Continuous", {0}, "Continuous"},
+        {Cycle, Offset::kCycle, "250", {200}, "200"},
+        {Cycle, Offset::kCycle, "0", {0}, "Normal"},
+        {Code,
          Offset::kCode,
          "12*#AD",
          {0x31, 0x32, 0x2A, 0x23, 0x41, 0x44, 0xFF, 0xFF, 0xFF, 0xFF},
          "12*#AD"},
-        {Field::AckCode, Offset::kAckCode, "12E", noCode, ""},
+        {AckCode, Offset::kAckCode, "12E", noCode, ""},
         // Ten bytes: the byte after them is not the code's.
-        {Field::ResetCode,
+        {ResetCode,
          Offset::kResetCode,
          "0123456789",
          {0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x01},
@@ -88,16 +89,16 @@ TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
 }
 
 TEST_F(EmergencyRulesTest, SpinsWrapDurationsAndStopTimesAtTheirEnds) {
+    using enum Field;
     const struct {
         Field field;
         const char* typed;
         int step;
         const char* shown;
     } cases[] = {
-        {Field::TxDuration, "255", 1, "0"},        {Field::RxDuration, "0", -1, "255"},
-        {Field::TxDuration, "", 1, "26"},          {Field::HornTime, "30", 1, "30"},
-        {Field::LightTime, "1", -1, "Continuous"}, {Field::Cycle, "Normal", -1, "Normal"},
-        {Field::Cycle, "199", 1, "200"},
+        {TxDuration, "255", 1, "0"}, {RxDuration, "0", -1, "255"},       {TxDuration, "", 1, "26"},
+        {HornTime, "30", 1, "30"},   {LightTime, "1", -1, "Continuous"}, {Cycle, "Normal", -1, "Normal"},
+        {Cycle, "199", 1, "200"},
     };
     for (const auto& c : cases) {
         Open();
@@ -107,53 +108,41 @@ TEST_F(EmergencyRulesTest, SpinsWrapDurationsAndStopTimesAtTheirEnds) {
 }
 
 TEST_F(EmergencyRulesTest, FieldsFollowTypeLogicSecretAndTheModelGate) {
+    using enum Field;
     const struct {
-        uint8_t options, range, type, hornLogic, secret;
-        Use use;
+        struct {
+            uint8_t options, range, type, hornLogic, secret;
+            Use use;
+        } s;
         std::vector<Field> enabled, disabled;
     } cases[] = {
-        {0xFF,
-         0x31,
-         1,
-         1,
-         0,
-         Use::Dialog,
-         {Field::Code, Field::Type, Field::HornTime, Field::Cycle},
-         {Field::Fleet, Field::Id, Field::Recognition, Field::PowerSwitch}},
-        {0xFF,
-         0x31,
-         0,
-         2,
-         1,
-         Use::Dialog,
-         {Field::Fleet, Field::Id, Field::Recognition, Field::PowerSwitch},
-         {Field::Code, Field::AckCode, Field::ResetCode, Field::HornTime}},
+        {{0xFF, 0x31, 1, 1, 0, Use::Dialog},
+         {Code, Type, HornTime, Cycle},
+         {Fleet, Id, Recognition, PowerSwitch}},
+        {{0xFF, 0x31, 0, 2, 1, Use::Dialog},
+         {Fleet, Id, Recognition, PowerSwitch},
+         {Code, AckCode, ResetCode, HornTime}},
         // Hidden functions on, or range 0x23: no signalling, outputs or cycle in the dialog.
-        {0xBF,
-         0x31,
-         0,
-         1,
-         0,
-         Use::Dialog,
-         {Field::Channel, Field::TxDuration},
-         {Field::Type, Field::Fleet, Field::Id, Field::HornLogic, Field::HornTime, Field::Mic, Field::Cycle}},
-        {0xFF, 0x23, 1, 1, 0, Use::Dialog, {Field::Code}, {Field::Type, Field::Fleet, Field::LightLogic}},
-        {0xBF, 0x31, 0, 1, 0, Use::SheetPage, {Field::HornLogic, Field::HornTime, Field::Mic}, {}},
-        {0xBF, 0x31, 0, 2, 0, Use::SheetPage, {Field::LightTime}, {Field::HornTime}},
+        {{0xBF, 0x31, 0, 1, 0, Use::Dialog},
+         {Channel, TxDuration},
+         {Type, Fleet, Id, HornLogic, HornTime, Mic, Cycle}},
+        {{0xFF, 0x23, 1, 1, 0, Use::Dialog}, {Code}, {Type, Fleet, LightLogic}},
+        {{0xBF, 0x31, 0, 1, 0, Use::SheetPage}, {HornLogic, HornTime, Mic}, {}},
+        {{0xBF, 0x31, 0, 2, 0, Use::SheetPage}, {LightTime}, {HornTime}},
     };
     for (const auto& c : cases) {
         rules.reset();
-        session.image = test::NewImage("MDL2B", c.range);
-        session.image.SetByte(RadioImage::kModelOptions, c.options);
-        session.image.SetByte(Offset::kType, c.type);
-        session.image.SetByte(Offset::kHornLogic, c.hornLogic);
+        session.image = test::NewImage("MDL2B", c.s.range);
+        session.image.SetByte(RadioImage::kModelOptions, c.s.options);
+        session.image.SetByte(Offset::kType, c.s.type);
+        session.image.SetByte(Offset::kHornLogic, c.s.hornLogic);
         session.image.SetByte(Offset::kLightLogic, 1);
-        session.image.SetByte(Offset::kSecret, c.secret);
-        Reopen(c.use);
+        session.image.SetByte(Offset::kSecret, c.s.secret);
+        Reopen(c.s.use);
         for (Field field : c.enabled)
-            EXPECT_TRUE(rules->Enabled(field)) << int(field) << " case options " << int(c.options);
+            EXPECT_TRUE(rules->Enabled(field)) << int(field) << " case options " << int(c.s.options);
         for (Field field : c.disabled)
-            EXPECT_FALSE(rules->Enabled(field)) << int(field) << " case options " << int(c.options);
+            EXPECT_FALSE(rules->Enabled(field)) << int(field) << " case options " << int(c.s.options);
     }
 }
 
