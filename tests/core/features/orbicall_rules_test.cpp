@@ -15,17 +15,11 @@ protected:
         rules.reset();
         session.image = test::NewImage("MDL2B", 0x31);
         session.image.SetByte(Offset::kFleet, fleet);
-        SetWord(Offset::kId, id);
-        SetWord(Offset::kDelay, delay);
+        session.image.SetWord(Offset::kId, id);
+        session.image.SetWord(Offset::kDelay, delay);
         return Reopen();
     }
-    void SetWord(std::size_t offset, uint16_t value) {
-        session.image.SetByte(offset, value & 0xFF);
-        session.image.SetByte(offset + 1, value >> 8);
-    }
-    int Word(std::size_t offset) const {
-        return session.image.Byte(offset) | session.image.Byte(offset + 1) << 8;
-    }
+    int Word(std::size_t offset) const { return session.image.Word(offset); }
 };
 
 TEST_F(OrbicallRulesTest, LoadingShowsNumbersInRangeAndEmptyOtherwise) {
@@ -69,7 +63,7 @@ TEST_F(OrbicallRulesTest, LeavingAFieldStoresClampedAndLinked) {
     for (const auto& c : cases) {
         Start(c.fleetBefore, c.idBefore, 0);
         (*rules.*c.store)(c.typed);
-        EXPECT_EQ(session.image.Byte(Offset::kFleet), c.fleetAfter) << c.typed;
+        EXPECT_EQ(Byte(Offset::kFleet), c.fleetAfter) << c.typed;
         EXPECT_EQ(Word(Offset::kId), c.idAfter) << c.typed;
     }
 }
@@ -94,7 +88,7 @@ TEST_F(OrbicallRulesTest, DelayStoresAndSpinsWithinItsRange) {
     }
     Start(1, 1, 6001);
     rules->StoreDelay(rules->DelayText());
-    EXPECT_EQ(std::pair(session.image.Byte(Offset::kDelay), session.image.Byte(Offset::kDelay + 1)),
+    EXPECT_EQ(std::pair(Byte(Offset::kDelay), Byte(Offset::kDelay + 1)),
               std::pair(uint8_t{0x90}, uint8_t{0x01}));
 }
 
