@@ -37,11 +37,6 @@ BoardImage PatternBoard() {
     return board;
 }
 
-class NoSleep : public SteadyLinkClock {
-public:
-    void Sleep(std::chrono::milliseconds) override {}
-};
-
 // Types the scripted codes into the access code dialog; an empty one cancels it.
 class ScriptedPrompt : public AccessCodePrompt {
 public:
@@ -93,7 +88,7 @@ protected:
     Notifier notifier{messenger, test::NoTexts()};
     test::RecordingLinkUi ui;
     ScriptedPrompt prompt;
-    NoSleep clock;
+    test::SleepRecorder clock{[] { return std::size_t{0}; }}; // the settling sleeps are not slept
 
 private:
     std::unique_ptr<sim::VirtualBoard> m_board;
