@@ -195,7 +195,7 @@ TEST_F(EmergencyRulesTest, CommandLineValuesFollowTheFieldsAndRefusalsChangeNoth
     session.image.Fill(Offset::kAckCode, 16, '1');
     session.image.SetByte(Offset::kChannel, 2); // not offered: channel 2 has no frequencies
     for (const char* key : {"ack-code", "channel"})
-        EXPECT_TRUE(rules->Set(key, FieldText(key)).Ok()) << key;
+        EXPECT_TRUE(rules->Set(key, rules->Fields()[key[0] == 'a' ? 5 : 0].text).Ok()) << key;
     EXPECT_EQ(Byte(Offset::kAckCode + 15), '1');
     EXPECT_EQ(Byte(Offset::kChannel), 2);
     session.image.Fill(Offset::kAckCode, 16, 0xFF);
@@ -205,7 +205,9 @@ TEST_F(EmergencyRulesTest, CommandLineValuesFollowTheFieldsAndRefusalsChangeNoth
         EXPECT_TRUE(rules->Set(key, value).Ok()) << key << "=" << value;
     EXPECT_EQ(Byte(Offset::kFleet), 21);
     EXPECT_EQ(Byte(Offset::kHornTime), 0);
-    EXPECT_EQ(std::tuple(FieldText("type"), FieldText("fleet")), std::tuple("MSK", "120"));
+    const std::vector<SettingField> fields = rules->Fields();
+    EXPECT_EQ(fields[3].key + "=" + fields[3].text, "type=MSK");
+    EXPECT_EQ(fields[7].key + "=" + fields[7].text, "fleet=120");
     rules.reset();
     EXPECT_EQ(session.image, before);
 }
