@@ -144,44 +144,39 @@ TEST_F(LinkFailures, APortThatCannotOpenIsNamedWithTheSystemsReason) {
 
 // Refusals the radio's identification forces, before any block moves.
 TEST_F(LinkFailures, RadiosThatCannotBeServedAreLeftAtOnce) {
+    using enum MessageAnswer;
     const struct {
-        const char* name;
-        bool write, readable, refuseExtended;
-        std::string modelCode;
+        struct {
+            const char* name;
+            bool write, readable, refuseExtended;
+            std::string modelCode;
+        } radio;
         Answers answers;
         std::vector<TextId> shown;
     } cases[] = {
-        {"unreadable", false, false, false, "", {}, {kReadQuestion, 3003019}},
-        {"unknown model",
-         false,
-         true,
-         false,
-         "XYZ121",
-         {MessageAnswer::Ok, MessageAnswer::Retry, MessageAnswer::Cancel},
+        {{"unreadable", false, false, false, ""}, {}, {kReadQuestion, 3003019}},
+        {{"unknown model", false, true, false, "XYZ121"},
+         {Ok, Retry, Cancel},
          {kReadQuestion, kUnknownModel, kUnknownModel}},
-        {"extended data refused",
-         true,
-         true,
-         true,
-         "MDL2B1",
-         {MessageAnswer::Ok, MessageAnswer::Cancel},
+        {{"extended data refused", true, true, true, "MDL2B1"},
+         {Ok, Cancel},
          {kWriteQuestion, kUnknownModel}},
     };
     for (const auto& c : cases) {
         sim::RadioSetup setup;
         setup.image = PatternImage();
-        setup.readable = c.readable;
-        setup.refuseExtended = c.refuseExtended;
-        setup.modelCode = c.modelCode;
+        setup.readable = c.radio.readable;
+        setup.refuseExtended = c.radio.refuseExtended;
+        setup.modelCode = c.radio.modelCode;
         session.image = PatternImage("MDL2B1");
         session.image.SetByte(0x100, 0x11);
         const RadioImage before = session.image;
-        EXPECT_FALSE(Transfer(setup, c.write, c.answers)) << c.name;
-        EXPECT_EQ(messenger.ShownIds(), c.shown) << c.name;
-        EXPECT_EQ(session.image, before) << c.name;
-        EXPECT_EQ(Radio().Counters().blockReads + Radio().Counters().blockWrites, 0) << c.name;
-        EXPECT_EQ(LastSentBytes(1), (sim::Bytes{0x45})) << c.name;
-        EXPECT_FALSE(Port().IsOpen()) << c.name;
+        EXPECT_FALSE(Transfer(setup, c.radio.write, c.answers)) << c.radio.name;
+        EXPECT_EQ(messenger.ShownIds(), c.shown) << c.radio.name;
+        EXPECT_EQ(session.image, before) << c.radio.name;
+        EXPECT_EQ(Radio().Counters().blockReads + Radio().Counters().blockWrites, 0) << c.radio.name;
+        EXPECT_EQ(LastSentBytes(1), (sim::Bytes{0x45})) << c.radio.name;
+        EXPECT_FALSE(Port().IsOpen()) << c.radio.name;
     }
 }
 

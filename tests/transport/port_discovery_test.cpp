@@ -13,25 +13,15 @@ TEST(PortDiscovery, PortNumberNamesTheNthPortInOrderOrAnOnboardPort) {
                              "/dev/ttyUSB2", "/dev/ttyS0", "/dev/ttyS2"})
         detected.push_back({path, "", ""});
     const std::vector<DetectedPort> ordered = InPortNumberOrder(detected);
-    const struct {
-        std::vector<DetectedPort> ports;
-        uint8_t number;
-        const char* path;
-    } cases[] = {
-        {ordered, 1, "/dev/ttyUSB2"},
-        {ordered, 2, "/dev/ttyUSB10"},
-        {ordered, 3, "/dev/ttyACM0"},
-        {ordered, 4, "/dev/ttyAMA0"},
-        {ordered, 5, "/dev/ttyS0"},
-        {ordered, 7, "/dev/ttyS2"},
-        {ordered, 8, "/dev/ttyS10"},
-        {ordered, 9, "/dev/ttyS8"},
-        {{}, 1, "/dev/ttyS0"},
-        {{}, 255, "/dev/ttyS254"},
-        {ordered, 0, ""},
+    const std::pair<uint8_t, const char*> cases[] = {
+        {1, "/dev/ttyUSB2"}, {2, "/dev/ttyUSB10"}, {3, "/dev/ttyACM0"},
+        {4, "/dev/ttyAMA0"}, {5, "/dev/ttyS0"},    {7, "/dev/ttyS2"},
+        {8, "/dev/ttyS10"},  {9, "/dev/ttyS8"},    {0, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PathOfPortNumber(c.ports, c.number), c.path) << int(c.number);
+    for (const auto& [number, path] : cases)
+        EXPECT_EQ(PathOfPortNumber(ordered, number), path) << int(number);
+    EXPECT_EQ(PathOfPortNumber({}, 1), "/dev/ttyS0");
+    EXPECT_EQ(PathOfPortNumber({}, 255), "/dev/ttyS254");
 }
 
 } // namespace

@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/dtmf_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
@@ -16,16 +12,14 @@ using List = DtmfRules::List;
 using Box = DtmfRules::Box;
 using Page = DtmfRules::Page;
 
-class DtmfRulesTest : public ::testing::Test {
+class DtmfRulesTest : public test::RulesFixture<DtmfRules> {
 protected:
     DtmfRules& Start(std::initializer_list<std::pair<std::size_t, uint8_t>> bytes = {}) {
         rules.reset();
         session.image = test::NewImage("MDL2B", 0x31);
         for (const auto& [offset, value] : bytes)
             session.image.SetByte(offset, value);
-        before = session.image;
-        rules.emplace(session, notifier);
-        return *rules;
+        return Reopen();
     }
     std::vector<uint8_t> Bytes(std::size_t offset, std::size_t count) const {
         std::vector<uint8_t> bytes;
@@ -40,12 +34,6 @@ protected:
             bytes[0] = first;
         return bytes;
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    RadioImage before;
-    std::optional<DtmfRules> rules;
 };
 
 TEST_F(DtmfRulesTest, CodesAreStoredWhenLeftAndWrongOnesCleared) {
@@ -237,15 +225,11 @@ TEST_F(DtmfRulesTest, TheCommandLineFollowsTheWindowsRulesAndRefusalsChangeNothi
                                      {"stun-code", "12ab"},
                                      {"group-code", "#"}})
         EXPECT_TRUE(rules->Set(key, value).Ok()) << key << "=" << value;
-    const std::vector<SettingField> fields = rules->Fields();
-    const auto text = [&](std::string_view key) {
-        return std::ranges::find(fields, key, &SettingField::key)->text;
-    };
-    EXPECT_EQ(text("tone-1-frequency"), "2500");
-    EXPECT_EQ(text("tone-2-frequency"), "Off");
-    EXPECT_EQ(text("memory-2"), "A1#");
-    EXPECT_EQ(text("stun-code"), "12AB");
-    EXPECT_EQ(text("group-code"), "#");
+    EXPECT_EQ(FieldText("tone-1-frequency"), "2500");
+    EXPECT_EQ(FieldText("tone-2-frequency"), "Off");
+    EXPECT_EQ(FieldText("memory-2"), "A1#");
+    EXPECT_EQ(FieldText("stun-code"), "12AB");
+    EXPECT_EQ(FieldText("group-code"), "#");
     rules.reset();
     EXPECT_EQ(session.image, before) << "no OK, every byte back";
 }

@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/emergency_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
@@ -14,18 +10,12 @@ using Field = EmergencyRules::Field;
 using Offset = EmergencyRules::Offset;
 using Use = EditScope;
 
-class EmergencyRulesTest : public ::testing::Test {
+class EmergencyRulesTest : public test::RulesFixture<EmergencyRules> {
 protected:
     EmergencyRules& Open(const char* model = "MDL2B", uint8_t range = 0x31, Use use = Use::Dialog) {
         rules.reset();
         session.image = test::NewImage(model, range);
         return Reopen(use);
-    }
-    EmergencyRules& Reopen(Use use = Use::Dialog) {
-        rules.reset();
-        before = session.image;
-        rules.emplace(session, notifier, use);
-        return *rules;
     }
     // Gives channel its RX frequency and, when tx, its TX frequency.
     void Program(int channel, bool tx) {
@@ -33,12 +23,6 @@ protected:
         if (tx)
             session.image.SetByte(0x10 + 16 * channel + 4, 0x00);
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    RadioImage before;
-    std::optional<EmergencyRules> rules;
 };
 
 TEST_F(EmergencyRulesTest, OpeningSetsAnUnsetTypeAndCycleAndCancelPutsThemBack) {
@@ -46,17 +30,18 @@ TEST_F(EmergencyRulesTest, OpeningSetsAnUnsetTypeAndCycleAndCancelPutsThemBack) 
     session.image.SetByte(Offset::kType, 0xFF);
     session.image.SetByte(Offset::kCycle, 0xFF);
     Reopen();
-    EXPECT_EQ(session.image.Byte(Offset::kType), 1);
-    EXPECT_EQ(session.image.Byte(Offset::kCycle), 0);
+    EXPECT_EQ(Byte(Offset::kType), 1);
+    EXPECT_EQ(Byte(Offset::kCycle), 0);
     EXPECT_EQ(rules->Text(Field::Cycle), "Normal");
     rules.reset();
-    EXPECT_EQ(session.image.Byte(Offset::kType), 0xFF);
-    EXPECT_EQ(session.image.Byte(Offset::kCycle), 0xFF);
+    EXPECT_EQ(Byte(Offset::kType), 0xFF);
+    EXPECT_EQ(Byte(Offset::kCycle), 0xFF);
     Reopen(Use::SheetPage);
     EXPECT_EQ(session.image, before) << "the sheet's page rewrites nothing";
 }
 
 TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
+    using enum Field;
     const std::vector<uint8_t> noCode(16, 0xFF);
     const struct {
         Field field;
@@ -65,28 +50,28 @@ TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
         std::vector<uint8_t> stored;
         const char* shown;
     } cases[] = {
-        {Field::Fleet, Offset::kFleet, "50", {1}, "100"},
-        {Field::Fleet, Offset::kFleet, "400", {250}, "349"},
-        {Field::Fleet, Offset::kFleet, "", {0xFF}, ""},
-        {Field::Id, Offset::kId, "5", {1, 0}, "1000"},
-        {Field::Id, Offset::kId, "9999", {0xA0, 0x0F}, "4999"},
-        {Field::Id, Offset::kId, "", {0, 0}, ""},
-        {Field::TxDuration, Offset::kTxDuration, "", {25}, "25"},
-        {Field::TxDuration, Offset::kTxDuration, "300", {255}, "255"},
-        {Field::RxDuration, Offset::kRxDuration, "", {5}, "5"},
-        {Field::RxDuration, Offset::kRxDuration, "0", {0}, "0"},
-        {Field::HornTime, Offset::kHornTime, "45", {30}, "30"},
-        {Field::LightTime, Offset::kLightTime, "Continuous", {0}, "Continuous"},
-        {Field::Cycle, Offset::kCycle, "250", {200}, "200"},
-        {Field::Cycle, Offset::kCycle, "0", {0}, "Normal"},
-        {Field::Code,
+        {Fleet, Offset::kFleet, "50", {1}, "100"},
+        {Fleet, Offset::kFleet, "400", {250}, "349"},
+        {Fleet, Offset::kFleet, "", {0xFF}, ""},
+        {Id, Offset::kId, "5", {1, 0}, "1000"},
+        {Id, Offset::kId, "9999", {0xA0, 0x0F}, "4999"},
+        {Id, Offset::kId, "", {0, 0}, ""},
+        {TxDuration, Offset::kTxDuration, "", {25}, "25"},
+        {TxDuration, Offset::kTxDuration, "300", {255}, "255"},
+        {RxDuration, Offset::kRxDuration, "", {5}, "5"},
+        {RxDuration, Offset::kRxDuration, "0", {0}, "0"},
+        {HornTime, Offset::kHornTime, "45", {30}, "30"},
+        {LightTime, Offset::kLightTime, "Continuous", {0}, "Continuous"},
+        {Cycle, Offset::kCycle, "250", {200}, "200"},
+        {Cycle, Offset::kCycle, "0", {0}, "Normal"},
+        {Code,
          Offset::kCode,
          "12*#AD",
          {0x31, 0x32, 0x2A, 0x23, 0x41, 0x44, 0xFF, 0xFF, 0xFF, 0xFF},
          "12*#AD"},
-        {Field::AckCode, Offset::kAckCode, "12E", noCode, ""},
+        {AckCode, Offset::kAckCode, "12E", noCode, ""},
         // Ten bytes: the byte after them is not the code's.
-        {Field::ResetCode,
+        {ResetCode,
          Offset::kResetCode,
          "0123456789",
          {0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x01},
@@ -104,16 +89,16 @@ TEST_F(EmergencyRulesTest, LeavingAFieldStoresByItsRule) {
 }
 
 TEST_F(EmergencyRulesTest, SpinsWrapDurationsAndStopTimesAtTheirEnds) {
+    using enum Field;
     const struct {
         Field field;
         const char* typed;
         int step;
         const char* shown;
     } cases[] = {
-        {Field::TxDuration, "255", 1, "0"},        {Field::RxDuration, "0", -1, "255"},
-        {Field::TxDuration, "", 1, "26"},          {Field::HornTime, "30", 1, "30"},
-        {Field::LightTime, "1", -1, "Continuous"}, {Field::Cycle, "Normal", -1, "Normal"},
-        {Field::Cycle, "199", 1, "200"},
+        {TxDuration, "255", 1, "0"}, {RxDuration, "0", -1, "255"},       {TxDuration, "", 1, "26"},
+        {HornTime, "30", 1, "30"},   {LightTime, "1", -1, "Continuous"}, {Cycle, "Normal", -1, "Normal"},
+        {Cycle, "199", 1, "200"},
     };
     for (const auto& c : cases) {
         Open();
@@ -123,53 +108,41 @@ TEST_F(EmergencyRulesTest, SpinsWrapDurationsAndStopTimesAtTheirEnds) {
 }
 
 TEST_F(EmergencyRulesTest, FieldsFollowTypeLogicSecretAndTheModelGate) {
+    using enum Field;
     const struct {
-        uint8_t options, range, type, hornLogic, secret;
-        Use use;
+        struct {
+            uint8_t options, range, type, hornLogic, secret;
+            Use use;
+        } s;
         std::vector<Field> enabled, disabled;
     } cases[] = {
-        {0xFF,
-         0x31,
-         1,
-         1,
-         0,
-         Use::Dialog,
-         {Field::Code, Field::Type, Field::HornTime, Field::Cycle},
-         {Field::Fleet, Field::Id, Field::Recognition, Field::PowerSwitch}},
-        {0xFF,
-         0x31,
-         0,
-         2,
-         1,
-         Use::Dialog,
-         {Field::Fleet, Field::Id, Field::Recognition, Field::PowerSwitch},
-         {Field::Code, Field::AckCode, Field::ResetCode, Field::HornTime}},
+        {{0xFF, 0x31, 1, 1, 0, Use::Dialog},
+         {Code, Type, HornTime, Cycle},
+         {Fleet, Id, Recognition, PowerSwitch}},
+        {{0xFF, 0x31, 0, 2, 1, Use::Dialog},
+         {Fleet, Id, Recognition, PowerSwitch},
+         {Code, AckCode, ResetCode, HornTime}},
         // Hidden functions on, or range 0x23: no signalling, outputs or cycle in the dialog.
-        {0xBF,
-         0x31,
-         0,
-         1,
-         0,
-         Use::Dialog,
-         {Field::Channel, Field::TxDuration},
-         {Field::Type, Field::Fleet, Field::Id, Field::HornLogic, Field::HornTime, Field::Mic, Field::Cycle}},
-        {0xFF, 0x23, 1, 1, 0, Use::Dialog, {Field::Code}, {Field::Type, Field::Fleet, Field::LightLogic}},
-        {0xBF, 0x31, 0, 1, 0, Use::SheetPage, {Field::HornLogic, Field::HornTime, Field::Mic}, {}},
-        {0xBF, 0x31, 0, 2, 0, Use::SheetPage, {Field::LightTime}, {Field::HornTime}},
+        {{0xBF, 0x31, 0, 1, 0, Use::Dialog},
+         {Channel, TxDuration},
+         {Type, Fleet, Id, HornLogic, HornTime, Mic, Cycle}},
+        {{0xFF, 0x23, 1, 1, 0, Use::Dialog}, {Code}, {Type, Fleet, LightLogic}},
+        {{0xBF, 0x31, 0, 1, 0, Use::SheetPage}, {HornLogic, HornTime, Mic}, {}},
+        {{0xBF, 0x31, 0, 2, 0, Use::SheetPage}, {LightTime}, {HornTime}},
     };
     for (const auto& c : cases) {
         rules.reset();
-        session.image = test::NewImage("MDL2B", c.range);
-        session.image.SetByte(RadioImage::kModelOptions, c.options);
-        session.image.SetByte(Offset::kType, c.type);
-        session.image.SetByte(Offset::kHornLogic, c.hornLogic);
+        session.image = test::NewImage("MDL2B", c.s.range);
+        session.image.SetByte(RadioImage::kModelOptions, c.s.options);
+        session.image.SetByte(Offset::kType, c.s.type);
+        session.image.SetByte(Offset::kHornLogic, c.s.hornLogic);
         session.image.SetByte(Offset::kLightLogic, 1);
-        session.image.SetByte(Offset::kSecret, c.secret);
-        Reopen(c.use);
+        session.image.SetByte(Offset::kSecret, c.s.secret);
+        Reopen(c.s.use);
         for (Field field : c.enabled)
-            EXPECT_TRUE(rules->Enabled(field)) << int(field) << " case options " << int(c.options);
+            EXPECT_TRUE(rules->Enabled(field)) << int(field) << " case options " << int(c.s.options);
         for (Field field : c.disabled)
-            EXPECT_FALSE(rules->Enabled(field)) << int(field) << " case options " << int(c.options);
+            EXPECT_FALSE(rules->Enabled(field)) << int(field) << " case options " << int(c.s.options);
     }
 }
 
@@ -195,7 +168,7 @@ TEST_F(EmergencyRulesTest, ChannelListOffersFullChannelsInPlainOrGroupDisplay) {
             items.push_back(item.text);
         EXPECT_EQ(items, c.items) << c.model << " " << int(c.key2);
         rules->Select(Field::Channel, static_cast<int>(items.size()) - 1);
-        EXPECT_EQ(session.image.Byte(Offset::kChannel), c.key2 == 11 && c.model[4] == 'B' ? 6 : 3);
+        EXPECT_EQ(Byte(Offset::kChannel), c.key2 == 11 && c.model[4] == 'B' ? 6 : 3);
         EXPECT_EQ(rules->Selection(Field::Channel), static_cast<int>(items.size()) - 1);
     }
     Open();
@@ -223,20 +196,18 @@ TEST_F(EmergencyRulesTest, CommandLineValuesFollowTheFieldsAndRefusalsChangeNoth
     session.image.SetByte(Offset::kChannel, 2); // not offered: channel 2 has no frequencies
     for (const char* key : {"ack-code", "channel"})
         EXPECT_TRUE(rules->Set(key, rules->Fields()[key[0] == 'a' ? 5 : 0].text).Ok()) << key;
-    EXPECT_EQ(session.image.Byte(Offset::kAckCode + 15), '1');
-    EXPECT_EQ(session.image.Byte(Offset::kChannel), 2);
+    EXPECT_EQ(Byte(Offset::kAckCode + 15), '1');
+    EXPECT_EQ(Byte(Offset::kChannel), 2);
     session.image.Fill(Offset::kAckCode, 16, 0xFF);
     session.image.SetByte(Offset::kChannel, 0);
     for (const auto& [key, value] :
          {std::pair{"type", "msk"}, {"fleet", "120"}, {"horn-logic", "normal"}, {"horn-time", "Continuous"}})
         EXPECT_TRUE(rules->Set(key, value).Ok()) << key << "=" << value;
-    EXPECT_EQ(session.image.Byte(Offset::kFleet), 21);
-    EXPECT_EQ(session.image.Byte(Offset::kHornTime), 0);
-    std::vector<std::string> keys;
-    for (const SettingField& field : rules->Fields())
-        keys.push_back(field.key + "=" + field.text);
-    EXPECT_EQ(keys[3], "type=MSK");
-    EXPECT_EQ(keys[7], "fleet=120");
+    EXPECT_EQ(Byte(Offset::kFleet), 21);
+    EXPECT_EQ(Byte(Offset::kHornTime), 0);
+    const std::vector<SettingField> fields = rules->Fields();
+    EXPECT_EQ(fields[3].key + "=" + fields[3].text, "type=MSK");
+    EXPECT_EQ(fields[7].key + "=" + fields[7].text, "fleet=120");
     rules.reset();
     EXPECT_EQ(session.image, before);
 }

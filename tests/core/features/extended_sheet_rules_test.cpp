@@ -1,36 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include <optional>
-
 #include "core/features/extended_sheet_rules.h"
 #include "core/features/key_page_rules.h"
 #include "core/features/scrambler_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
-class ExtendedSheetRulesTest : public ::testing::Test {
+class ExtendedSheetRulesTest : public test::RulesFixture<ExtendedSheetRules> {
 protected:
     ExtendedSheetRules& Open(const char* model = "MDL2B") {
         rules.reset();
         session.image = test::NewImage(model, 0x31);
         session.image.SetByte(RadioImage::kModelOptions, 0xBF); // hidden functions on
-        before = session.image;
-        rules.emplace(session, notifier);
-        return *rules;
+        return Reopen();
     }
     static constexpr std::size_t ScramblerByte(int channel) { return 0x10 + 16 * channel + 0xE; }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    RadioImage before;
-    std::optional<ExtendedSheetRules> rules;
 };
 
 TEST_F(ExtendedSheetRulesTest, ScramblerRowsChangeTheirBitsAndKeepTheOthers) {
@@ -40,12 +26,12 @@ TEST_F(ExtendedSheetRulesTest, ScramblerRowsChangeTheirBitsAndKeepTheOthers) {
     EXPECT_EQ(page.Code(2), 4);
     EXPECT_FALSE(page.Voice(2));
     page.SetVoice(2, true);
-    EXPECT_EQ(session.image.Byte(ScramblerByte(2)), 0x3F);
+    EXPECT_EQ(Byte(ScramblerByte(2)), 0x3F);
     page.SetCode(2, 16);
-    EXPECT_EQ(session.image.Byte(ScramblerByte(2)), 0xFF);
+    EXPECT_EQ(Byte(ScramblerByte(2)), 0xFF);
     page.SetVoice(2, false);
     page.SetCode(2, 0); // below the range: code 1
-    EXPECT_EQ(session.image.Byte(ScramblerByte(2)), 0x07);
+    EXPECT_EQ(Byte(ScramblerByte(2)), 0x07);
 }
 
 TEST_F(ExtendedSheetRulesTest, KeyPageOffersChannelCodesAheadOfTheModelsList) {
@@ -70,7 +56,7 @@ TEST_F(ExtendedSheetRulesTest, KeyPageOffersChannelCodesAheadOfTheModelsList) {
     auto& page = static_cast<KeyPageRules&>(rules->Page("key"));
     for (const auto& [item, code] : {std::pair{2, 2}, {4, 4}, {10, 16}, {13, 11}, {14, 10}}) {
         page.Select(0, item);
-        EXPECT_EQ(session.image.Byte(0x240), code) << item;
+        EXPECT_EQ(Byte(0x240), code) << item;
     }
 }
 
@@ -85,21 +71,18 @@ TEST_F(ExtendedSheetRulesTest, OneEditOverEveryPageKeptByOkAndUndoneOtherwise) {
         for (const char* key : {"emergency.type", "scrambler", "colour.x", "key.key-3", "optional.tot",
                                 "function-port.device", "dtmf.id-code"})
             EXPECT_FALSE(rules->Set(key, "1").Ok()) << key;
-        EXPECT_EQ(session.image.Byte(0x240), 6);
-        EXPECT_EQ(session.image.Byte(0x20A), 12);
+        EXPECT_EQ(Byte(0x240), 6);
+        EXPECT_EQ(Byte(0x20A), 12);
         if (ok) {
             EXPECT_TRUE(rules->Ok());
         }
         rules.reset();
         EXPECT_EQ(session.image == before, !ok) << ok;
     }
-    Open();
-    std::vector<std::string> keys;
-    for (const SettingField& field : rules->Fields())
-        keys.push_back(field.key);
-    EXPECT_EQ(keys.front(), "function-port.port-1");
-    EXPECT_EQ(keys.back(), "dtmf.horn-alert-time");
-    EXPECT_NE(std::ranges::find(keys, "optional.data-channel"), keys.end());
+    const std::vector<SettingField> fields = Open().Fields();
+    EXPECT_EQ(std::tuple(fields.front().key, fields.back().key),
+              std::tuple("function-port.port-1", "dtmf.horn-alert-time"));
+    EXPECT_NE(FieldText("optional.data-channel"), "?");
 }
 
 } // namespace

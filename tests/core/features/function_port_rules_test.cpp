@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "core/features/function_port_rules.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 using Offset = FunctionPortRules::Offset;
 
-class FunctionPortRulesTest : public ::testing::Test {
+class FunctionPortRulesTest : public test::RulesFixture<FunctionPortRules> {
 protected:
     FunctionPortRulesTest() {
         session.image.SetModelString("MDL2B");
@@ -21,10 +19,6 @@ protected:
             session.image.SetByte(Offset::kPorts + port, 0xFF);
         session.image.SetByte(Offset::kDevice, 0);
     }
-    FunctionPortRules& Open() {
-        rules.reset();
-        return rules.emplace(session, notifier);
-    }
     std::vector<int> Codes(int port) const {
         std::vector<int> codes;
         for (const FunctionPortRules::PortItem& item : rules->PortItems(port))
@@ -32,16 +26,10 @@ protected:
         return codes;
     }
     bool Offers(int port, int code) const { return std::ranges::count(Codes(port), code) == 1; }
-    uint8_t Byte(std::size_t offset) const { return session.image.Byte(offset); }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<FunctionPortRules> rules;
 };
 
 TEST_F(FunctionPortRulesTest, PortListsOfferEachFunctionOnOnePortOnly) {
-    Open();
+    Reopen();
     EXPECT_EQ(Codes(0),
               (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 32, 33, 34, 35, 36, 37, 38, 0xFF}))
         << "14..17 only by group; 0 only on port 2; 38 only on port 1";
@@ -66,7 +54,7 @@ TEST_F(FunctionPortRulesTest, LabelsFollowTheGroupDisplayAndTheDevice) {
     session.image.SetByte(Offset::kPorts + 2, 15);
     session.image.SetByte(Offset::kPorts + 3, 40);
     session.image.SetByte(Offset::kPorts + 4, 60);
-    Open();
+    Reopen();
     EXPECT_EQ(rules->PortText(2), "Group 2 Channel 2 (In)");
     EXPECT_EQ(rules->CodeLabel(6), "Group 1 Channel 2 (In)");
     EXPECT_TRUE(Offers(0, 14) && !Offers(0, 15));
@@ -79,7 +67,7 @@ TEST_F(FunctionPortRulesTest, LabelsFollowTheGroupDisplayAndTheDevice) {
     rules.reset();
     session.image.SetModelString("MDL2A");
     session.image.SetByte(layout::kProgrammableKey1, 4);
-    Open();
+    Reopen();
     EXPECT_EQ(rules->CodeLabel(6), "Channel 2 (In)");
     EXPECT_EQ(rules->PortText(2), "Off");
 }
@@ -88,15 +76,15 @@ TEST_F(FunctionPortRulesTest, OkTakesAwayTrunkingAndScramblerKeysThatTheDeviceNo
     session.image.SetByte(Offset::kDevice, 3);
     session.image.SetByte(layout::kTrunkingGroups, 3);
     session.image.SetByte(layout::kProgrammableKey2, 18);
-    const RadioImage before = session.image;
-    Open().SelectDevice(0);
+    const RadioImage opened = session.image;
+    Reopen().SelectDevice(0);
     rules.reset(); // Cancel puts both bytes back
-    EXPECT_EQ(session.image, before);
+    EXPECT_EQ(session.image, opened);
 
     for (auto [device, groups, key, trunking] :
          {std::tuple(0, 1, 10, false), std::tuple(3, 3, 10, true), std::tuple(4, 1, 18, false)}) {
-        session.image = before;
-        Open().SelectDevice(device);
+        session.image = opened;
+        Reopen().SelectDevice(device);
         ASSERT_TRUE(rules->Ok());
         EXPECT_EQ(
             std::tuple(Byte(layout::kTrunkingGroups), Byte(layout::kProgrammableKey2), session.trunkingMode),
@@ -109,7 +97,7 @@ TEST_F(FunctionPortRulesTest, OpeningWritesUnsetDeviceAndIgnitionSenseAsZeroAndS
     session.image.SetByte(Offset::kDevice, 0xFF);
     session.image.SetByte(Offset::kIgnitionSense, 0xFF);
     session.image.SetByte(Offset::kPorts, 9);
-    Open();
+    Reopen();
     EXPECT_EQ(std::tuple(Byte(Offset::kDevice), Byte(Offset::kIgnitionSense)), std::tuple(0, 0));
     EXPECT_FALSE(rules->Set("port-2", "Emergency (In)").Ok());
     EXPECT_TRUE(rules->Set("port-2", "hook (in)").Ok());

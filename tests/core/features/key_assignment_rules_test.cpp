@@ -1,35 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/editor/channel_grid_editor.h"
 #include "core/features/key_assignment_rules.h"
 #include "core/radio/image_layout.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 constexpr uint8_t kLongListOption = 4;
 
-class KeyAssignmentRulesTest : public ::testing::Test {
+class KeyAssignmentRulesTest : public test::RulesFixture<KeyAssignmentRules> {
 protected:
     // model and range code pick extended variant and short list; portOption 4 the long list.
     KeyAssignmentRules& Start(const char* model, uint8_t rangeCode, uint8_t portOption = 0) {
         rules.reset();
         session.image = test::NewImage(model, rangeCode);
         session.image.SetByte(layout::kPortMode, portOption);
-        rules.emplace(session, notifier);
-        return *rules;
+        return Reopen();
     }
     std::string Text(TextId id) { return test::ShippedTexts().GetText(id); }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<KeyAssignmentRules> rules;
 };
 
 TEST_F(KeyAssignmentRulesTest, KeyShowsTheTextOfItsCode) {
@@ -113,7 +103,7 @@ TEST_F(KeyAssignmentRulesTest, LeavingTheListStoresTheSelectedItemsCode) {
             << c.model << std::hex << int(c.rangeCode) << " " << int(c.code);
         rules->EndEdit();
         EXPECT_EQ(rules->EditedKey(), KeyAssignmentRules::kNoKey);
-        EXPECT_EQ(session.image.Byte(layout::kProgrammableKey1), c.stored)
+        EXPECT_EQ(Byte(layout::kProgrammableKey1), c.stored)
             << c.model << std::hex << int(c.rangeCode) << " " << int(c.code);
     }
 }
@@ -123,7 +113,7 @@ TEST_F(KeyAssignmentRulesTest, ChoosingGroupMakesChannelGroupTwoUsable) {
     ChannelGridEditor grid(session, notifier);
     ASSERT_FALSE(grid.IsGroup2Enabled());
     ASSERT_TRUE(rules->Set("key-2", "group").Ok());
-    EXPECT_EQ(session.image.Byte(layout::kProgrammableKey2), KeyAssignmentRules::Code::kGroup);
+    EXPECT_EQ(Byte(layout::kProgrammableKey2), KeyAssignmentRules::Code::kGroup);
     EXPECT_TRUE(grid.IsGroup2Enabled());
     EXPECT_EQ(rules->Fields()[1],
               (SettingField{"key-2", Text(1001073), KeyAssignmentRules::kKeyLabel, " 2"}));
@@ -131,7 +121,6 @@ TEST_F(KeyAssignmentRulesTest, ChoosingGroupMakesChannelGroupTwoUsable) {
 
 TEST_F(KeyAssignmentRulesTest, RefusedChoiceChangesNothingAndEndingWithoutOkRestores) {
     Start("MDL1A", 0x11);
-    const RadioImage before = session.image;
     const Status refused = rules->Set("key-1", "Group"); // not offered without channel groups
     ASSERT_FALSE(refused.Ok());
     EXPECT_NE(refused.Message().find("Talk Around"), std::string::npos) << refused.Message();

@@ -1,34 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "core/features/message_rules.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 constexpr std::size_t kLine2 = MessageRules::kFirstLine + MessageRules::kLineLength;
 
-class MessageRulesTest : public ::testing::Test {
+class MessageRulesTest : public test::RulesFixture<MessageRules> {
 protected:
     MessageRules& Open(std::string_view storedLine2) {
         rules.reset();
         session.image.Fill(MessageRules::kFirstLine, 64, 0xFF);
         std::ranges::copy(storedLine2, session.image.Bytes().begin() + kLine2);
-        return rules.emplace(session, notifier);
+        return Reopen();
     }
     std::string StoredLine2() const {
         const auto bytes = session.image.Bytes().subspan(kLine2, MessageRules::kLineLength);
         return {bytes.begin(), bytes.end()};
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<MessageRules> rules;
 };
 
 TEST_F(MessageRulesTest, LoadingShowsTheCharactersUpToTheFirstUnsetByte) {

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/optional_rules.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
@@ -13,7 +10,7 @@ using Number = OptionalRules::Number;
 using List = OptionalRules::List;
 using Offset = OptionalRules::Offset;
 
-class OptionalRulesTest : public ::testing::Test {
+class OptionalRulesTest : public test::RulesFixture<OptionalRules> {
 protected:
     OptionalRulesTest() {
         RadioImage& image = session.image;
@@ -27,36 +24,20 @@ protected:
         for (std::size_t channel = 1; channel <= 8; ++channel)
             image.SetByte(layout::ChannelRecordOffset(channel), channel == 2 || channel == 6 ? 0xFF : 0);
     }
-    OptionalRules& Open() {
-        rules.reset();
-        return rules.emplace(session, notifier);
-    }
-    std::string Field(const std::string& key) const {
-        for (const SettingField& field : rules->Fields())
-            if (field.key == key)
-                return field.text;
-        return "?";
-    }
     std::vector<std::string> ItemTexts(List list) const {
         std::vector<std::string> texts;
         for (const OptionalRules::Item& item : rules->Items(list))
             texts.push_back(item.text);
         return texts;
     }
-    uint8_t Byte(std::size_t offset) const { return session.image.Byte(offset); }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<OptionalRules> rules;
 };
 
 TEST_F(OptionalRulesTest, OpeningShowsTimersOffForZeroAnd3CAndCorrectsBytesThatCancelPutsBack) {
     for (uint8_t tot : {uint8_t{0}, uint8_t{0x3C}}) {
         rules.reset();
         session.image.SetByte(Offset::kTot, tot);
-        Open();
-        EXPECT_EQ(Field("tot"), "Off");
+        Reopen();
+        EXPECT_EQ(FieldText("tot"), "Off");
         EXPECT_FALSE(rules->Enabled(Number::PreAlert));
         EXPECT_EQ(Byte(Offset::kTot), tot);
     }
@@ -64,9 +45,9 @@ TEST_F(OptionalRulesTest, OpeningShowsTimersOffForZeroAnd3CAndCorrectsBytesThatC
     session.image.SetByte(Offset::kTot, 45); // beyond 300 s: shows a minute, the byte stays
     session.image.SetByte(Offset::kSquelch, 12);
     session.image.SetByte(Offset::kTrunkingGroups, 3);
-    const RadioImage before = session.image;
-    Open();
-    EXPECT_EQ(std::tuple(Field("tot"), Field("pre-alert"), Field("squelch")), std::tuple("60", "5", "1"));
+    Reopen();
+    EXPECT_EQ(std::tuple(FieldText("tot"), FieldText("pre-alert"), FieldText("squelch")),
+              std::tuple("60", "5", "1"));
     EXPECT_EQ(std::tuple(Byte(Offset::kTot), Byte(Offset::kSquelch), Byte(Offset::kTrunkingGroups)),
               std::tuple(45, 1, 1));
     rules.reset();
@@ -80,14 +61,14 @@ TEST_F(OptionalRulesTest, TimeOutTimerRoundsTo30SecondStepsTiesToTheSmallerAndOf
     } cases[] = {{"44", 3},   {"45", 3},   {"46", 6},  {"1", 3},
                  {"999", 30}, {"300", 30}, {"", 0x3C}, {"0", 0x3C}};
     for (const auto& c : cases) {
-        Open().CommitNumber(Number::Tot, c.typed);
+        Reopen().CommitNumber(Number::Tot, c.typed);
         EXPECT_EQ(Byte(Offset::kTot), c.stored) << c.typed;
         EXPECT_EQ(Byte(Offset::kPreAlert), c.stored == 0x3C ? 0 : 5) << c.typed;
         EXPECT_EQ(rules->Enabled(Number::Rekey), c.stored != 0x3C) << c.typed;
     }
     rules.reset();
     session.image.SetByte(Offset::kTot, 0);
-    Open().CommitNumber(Number::Tot, "Off"); // leaving a field that shows off changes nothing
+    Reopen().CommitNumber(Number::Tot, "Off"); // leaving a field that shows off changes nothing
     EXPECT_EQ(Byte(Offset::kTot), 0);
 }
 
@@ -108,7 +89,7 @@ TEST_F(OptionalRulesTest, NumberFieldsClampAndSpinsWrap) {
         {Number::Squelch, "0", Offset::kSquelch, 0},
     };
     for (const auto& c : cases) {
-        Open().CommitNumber(c.number, c.typed);
+        Reopen().CommitNumber(c.number, c.typed);
         EXPECT_EQ(Byte(c.offset), c.stored) << c.typed;
     }
     const struct {
@@ -128,14 +109,14 @@ TEST_F(OptionalRulesTest, NumberFieldsClampAndSpinsWrap) {
                                                                  : Offset::kPreAlert;
         rules.reset();
         session.image.SetByte(offset, s.start);
-        Open().StepNumber(s.number, s.direction);
+        Reopen().StepNumber(s.number, s.direction);
         EXPECT_EQ(Byte(offset), s.stored) << int(s.start);
         EXPECT_EQ(rules->NumberText(s.number), s.shown) << int(s.start);
     }
 }
 
 TEST_F(OptionalRulesTest, PasswordKeepsOnlyTheDigitsOneToFour) {
-    Open().CommitPassword("1234");
+    Reopen().CommitPassword("1234");
     EXPECT_EQ(rules->PasswordText(), "1234");
     EXPECT_EQ(std::tuple(Byte(Offset::kPassword), Byte(Offset::kPassword + 3), Byte(Offset::kPassword + 4),
                          Byte(Offset::kPassword + 9)),
@@ -150,7 +131,7 @@ TEST_F(OptionalRulesTest, PasswordKeepsOnlyTheDigitsOneToFour) {
 TEST_F(OptionalRulesTest, DataChannelListsProgrammedChannelsPlainOrByGroupAndStoresTheChannel) {
     session.image.SetByte(layout::kProgrammableKey1, 4);
     session.image.SetByte(layout::kProgrammableKey2, 4);
-    Open();
+    Reopen();
     EXPECT_EQ(ItemTexts(List::DataChannel), (std::vector<std::string>{"None", "1", "3", "4"}));
     EXPECT_FALSE(rules->Enabled(List::DataChannel)) << "no port is the data channel input";
     rules->Select(List::DataChannel, 2);
@@ -160,7 +141,7 @@ TEST_F(OptionalRulesTest, DataChannelListsProgrammedChannelsPlainOrByGroupAndSto
     session.image.SetByte(layout::kProgrammableKey2, 11);
     session.image.SetByte(layout::kDataChannelList + 4, 3);
     session.image.SetByte(Offset::kDataChannel, 3);
-    Open();
+    Reopen();
     EXPECT_EQ(ItemTexts(List::DataChannel),
               (std::vector<std::string>{"None", "Group 1 Ch 1", "Group 1 Ch 3", "Group 1 Ch 4",
                                         "Group 2 Ch 1", "Group 2 Ch 3", "Group 2 Ch 4"}));
@@ -171,7 +152,7 @@ TEST_F(OptionalRulesTest, DataChannelListsProgrammedChannelsPlainOrByGroupAndSto
 
     rules.reset();
     session.image.SetModelString("MDL1A"); // a group key without groups leaves nothing to choose
-    Open();
+    Reopen();
     EXPECT_EQ(ItemTexts(List::DataChannel), (std::vector<std::string>{"None"}));
 }
 
@@ -179,7 +160,7 @@ TEST_F(OptionalRulesTest, ModelGateAndTrunkingModeDecideTheDataSignallingControl
     session.image.SetByte(layout::kPortMode, 3);
     session.image.SetByte(layout::kDataChannelList, 3);
     session.image.SetByte(Offset::kTrunkingGroups, 2);
-    Open();
+    Reopen();
     EXPECT_TRUE(rules->Enabled(List::TrunkingGroups) && rules->Enabled(List::DataChannel) &&
                 rules->Enabled(OptionalRules::Box::DataTxQt));
     rules->Select(List::TrunkingGroups, 1);
@@ -192,7 +173,7 @@ TEST_F(OptionalRulesTest, ModelGateAndTrunkingModeDecideTheDataSignallingControl
         rules.reset();
         session.image.SetRangeCode(range);
         session.image.SetByte(RadioImage::kModelOptions, options);
-        Open();
+        Reopen();
         EXPECT_FALSE(rules->Enabled(List::TrunkingGroups) || rules->Enabled(List::DataChannel) ||
                      rules->Enabled(List::PttIdType) || rules->Enabled(OptionalRules::Box::DataTxQt));
     }
@@ -214,16 +195,17 @@ TEST_F(OptionalRulesTest, SetRefusesGreyedFieldsAndWhatTheFieldsCannotHoldLeavin
         {"ptt-id-type", "msk", true},
         {"trunking-groups", "2", false}, // greyed outside trunking mode
     };
-    Open();
+    Reopen();
     for (const auto& c : cases) {
-        const RadioImage before = session.image;
+        const RadioImage unchanged = session.image;
         const Status status = rules->Set(c.key, c.value);
         EXPECT_EQ(status.Ok(), c.taken) << c.key << '=' << c.value;
         if (!c.taken) {
-            EXPECT_EQ(session.image, before) << c.key;
+            EXPECT_EQ(session.image, unchanged) << c.key;
         }
     }
-    EXPECT_EQ(std::tuple(Field("tot"), Field("pre-alert"), Field("clone-mode"), Field("ptt-id-type")),
+    EXPECT_EQ(std::tuple(FieldText("tot"), FieldText("pre-alert"), FieldText("clone-mode"),
+                         FieldText("ptt-id-type")),
               std::tuple("Off", "Off", "on", "MSK"));
 }
 

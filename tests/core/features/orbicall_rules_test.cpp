@@ -1,41 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/orbicall_rules.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 using Offset = OrbicallRules::Offset;
 
-class OrbicallRulesTest : public ::testing::Test {
+class OrbicallRulesTest : public test::RulesFixture<OrbicallRules> {
 protected:
     // fleet byte, ID word and delay word as stored.
     OrbicallRules& Start(uint8_t fleet, uint16_t id, uint16_t delay) {
         rules.reset();
         session.image = test::NewImage("MDL2B", 0x31);
         session.image.SetByte(Offset::kFleet, fleet);
-        SetWord(Offset::kId, id);
-        SetWord(Offset::kDelay, delay);
-        rules.emplace(session, notifier);
-        return *rules;
+        session.image.SetWord(Offset::kId, id);
+        session.image.SetWord(Offset::kDelay, delay);
+        return Reopen();
     }
-    void SetWord(std::size_t offset, uint16_t value) {
-        session.image.SetByte(offset, value & 0xFF);
-        session.image.SetByte(offset + 1, value >> 8);
-    }
-    int Word(std::size_t offset) const {
-        return session.image.Byte(offset) | session.image.Byte(offset + 1) << 8;
-    }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<OrbicallRules> rules;
+    int Word(std::size_t offset) const { return session.image.Word(offset); }
 };
 
 TEST_F(OrbicallRulesTest, LoadingShowsNumbersInRangeAndEmptyOtherwise) {
@@ -79,7 +63,7 @@ TEST_F(OrbicallRulesTest, LeavingAFieldStoresClampedAndLinked) {
     for (const auto& c : cases) {
         Start(c.fleetBefore, c.idBefore, 0);
         (*rules.*c.store)(c.typed);
-        EXPECT_EQ(session.image.Byte(Offset::kFleet), c.fleetAfter) << c.typed;
+        EXPECT_EQ(Byte(Offset::kFleet), c.fleetAfter) << c.typed;
         EXPECT_EQ(Word(Offset::kId), c.idAfter) << c.typed;
     }
 }
@@ -104,13 +88,12 @@ TEST_F(OrbicallRulesTest, DelayStoresAndSpinsWithinItsRange) {
     }
     Start(1, 1, 6001);
     rules->StoreDelay(rules->DelayText());
-    EXPECT_EQ(std::pair(session.image.Byte(Offset::kDelay), session.image.Byte(Offset::kDelay + 1)),
+    EXPECT_EQ(std::pair(Byte(Offset::kDelay), Byte(Offset::kDelay + 1)),
               std::pair(uint8_t{0x90}, uint8_t{0x01}));
 }
 
 TEST_F(OrbicallRulesTest, TypedValuesFollowTheFieldsAndRefusalsChangeNothing) {
     Start(0xFF, 0, 0);
-    const RadioImage before = session.image;
     for (const auto& [key, value] : {std::pair{"own-fleet", "1000"},
                                      {"own-fleet", "12a"},
                                      {"tx-delay", "-1"},

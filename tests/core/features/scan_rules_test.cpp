@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/scan_rules.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
 
 using Time = ScanRules::Time;
 
-class ScanRulesTest : public ::testing::Test {
+class ScanRulesTest : public test::RulesFixture<ScanRules> {
 protected:
     ScanRules& Open(uint8_t revert, uint8_t delay, uint8_t dwell, uint8_t offHook) {
         rules.reset();
@@ -19,7 +16,7 @@ protected:
         session.image.SetByte(ScanRules::Offset::kDropoutDelay, delay);
         session.image.SetByte(ScanRules::Offset::kDwellTime, dwell);
         session.image.SetByte(ScanRules::Offset::kOffHookScan, offHook);
-        return rules.emplace(session, notifier);
+        return Reopen();
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -27,17 +24,12 @@ protected:
             texts.push_back(field.text);
         return texts;
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<ScanRules> rules;
 };
 
 TEST_F(ScanRulesTest, OpeningShowsStoredValuesAndOutOfRangeTimesAsThreeSecondsWithoutWriting) {
     Open(7, 0, 11, 2);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Last Called", "3.0", "3.0", "off"}));
-    EXPECT_EQ(session.image.Byte(ScanRules::Offset::kDropoutDelay), 0);
+    EXPECT_EQ(Byte(ScanRules::Offset::kDropoutDelay), 0);
     Open(0, 1, 10, 1);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Selected", "0.5", "5.0", "on"}));
 }
@@ -53,7 +45,7 @@ TEST_F(ScanRulesTest, TimeFieldRoundsToHalfSecondsTiesToTheSmallerAndClamps) {
     for (const auto& c : cases) {
         Open(0, 3, 3, 0);
         EXPECT_EQ(rules->CommitTime(Time::DwellTime, c.typed), c.stored) << c.typed;
-        EXPECT_EQ(session.image.Byte(ScanRules::Offset::kDwellTime), c.stored) << c.typed;
+        EXPECT_EQ(Byte(ScanRules::Offset::kDwellTime), c.stored) << c.typed;
     }
     EXPECT_EQ(ScanRules::HalfSecondsText(1), "0.5");
     EXPECT_EQ(ScanRules::HalfSecondsText(9), "4.5");
@@ -103,7 +95,7 @@ TEST_F(ScanRulesTest, SetTakesWhatTheControlsTakeAndRefusesTheRestUnchanged) {
 }
 
 TEST_F(ScanRulesTest, ClosingWithoutOkPutsEveryByteBack) {
-    const RadioImage before = (Open(1, 4, 4, 1), session.image);
+    Open(1, 4, 4, 1);
     ASSERT_TRUE(rules->Set("tx-dwell-time", "1").Ok());
     rules->SetOffHookScan(false);
     rules->SelectRevert(0);

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "core/features/test_frequency_rules.h"
 #include "core/radio/image_defaults.h"
-#include "tests/core/editor/editor_test_image.h"
-#include "tests/support/scripted_messenger.h"
-#include "tests/support/test_texts.h"
+#include "tests/core/features/rules_fixture.h"
 
 namespace rpx {
 namespace {
@@ -14,13 +10,13 @@ namespace {
 constexpr TextId kOutOfBand = 3003043;
 constexpr TextId kWriteBeforeTestMode = 3003025;
 
-class TestFrequencyRulesTest : public ::testing::Test {
+class TestFrequencyRulesTest : public test::RulesFixture<TestFrequencyRules> {
 protected:
     // A band-1 image (146..174 MHz) with the band's test frequencies.
     TestFrequencyRulesTest() {
         session.image = test::NewImage("MDL1B", 0x11);
         ApplyBandTestFrequencies(session.image);
-        rules.emplace(session, notifier);
+        Reopen();
     }
     std::string Bytes(std::size_t offset, std::size_t count) const {
         std::string text;
@@ -28,11 +24,6 @@ protected:
             text += (i ? " " : "") + std::to_string(session.image.Byte(offset + i));
         return text;
     }
-
-    Session session;
-    test::ScriptedMessenger messenger;
-    Notifier notifier{messenger, test::ShippedTexts()};
-    std::optional<TestFrequencyRules> rules;
 };
 
 TEST_F(TestFrequencyRulesTest, FieldsStoreAsChannelCellsWithTheWarningOnlyForTypedText) {
@@ -58,7 +49,7 @@ TEST_F(TestFrequencyRulesTest, FieldsStoreAsChannelCellsWithTheWarningOnlyForTyp
     for (const auto& c : cases) {
         rules.reset();
         session.image.Fill(TestFrequencyRules::Offset::kTable + 8 * 8, 8, 0xFF);
-        rules.emplace(session, notifier);
+        Reopen();
         const TestFrequencyRules::Commit commit =
             rules->CommitFrequency(c.record, c.direction, c.typed, c.modified);
         EXPECT_FALSE(commit.refilled) << c.typed;
@@ -70,7 +61,6 @@ TEST_F(TestFrequencyRulesTest, FieldsStoreAsChannelCellsWithTheWarningOnlyForTyp
 }
 
 TEST_F(TestFrequencyRulesTest, EmptyingTheWholeTableRefillsTheBandDefaultsAndCancelPutsEveryByteBack) {
-    const RadioImage opened = session.image;
     ASSERT_FALSE(rules->CommitFrequency(10, Direction::Rx, "150", true).refilled);
     // The band's defaults fill records 1..6; emptying their last side empties the table.
     for (int record = 1; record <= 6; ++record) {
@@ -79,29 +69,29 @@ TEST_F(TestFrequencyRulesTest, EmptyingTheWholeTableRefillsTheBandDefaultsAndCan
     }
     EXPECT_TRUE(rules->CommitFrequency(10, Direction::Rx, "", true).refilled);
     EXPECT_EQ(rules->FrequencyText(1, Direction::Rx), "160.05000");
-    EXPECT_EQ(session.image, opened);
+    EXPECT_EQ(session.image, before);
     ASSERT_FALSE(rules->CommitFrequency(2, Direction::Tx, "151", true).refilled);
     rules.reset();
-    EXPECT_EQ(session.image, opened);
+    EXPECT_EQ(session.image, before);
 }
 
 TEST_F(TestFrequencyRulesTest, OkKeepsTheChangeAndAsksForAWrite) {
     ASSERT_TRUE(rules->Set("16.tx", "170").Ok());
     EXPECT_TRUE(rules->Ok());
     rules.reset();
-    EXPECT_EQ(rules.emplace(session, notifier).FrequencyText(16, Direction::Tx), "170.00000");
+    EXPECT_EQ(Reopen().FrequencyText(16, Direction::Tx), "170.00000");
     EXPECT_EQ(messenger.ShownIds(), (std::vector<TextId>{kWriteBeforeTestMode}));
 }
 
 TEST_F(TestFrequencyRulesTest, CommandLineTakesOnlyWhatTheFieldTakesAndWarnsOutOfBand) {
     ASSERT_TRUE(rules->Set("2.rx", "200").Ok());
     EXPECT_EQ(messenger.ShownIds(), std::vector<TextId>{kOutOfBand});
-    const RadioImage before = session.image;
+    const RadioImage taken = session.image;
     EXPECT_FALSE(rules->Set("1.rx", "146,5").Ok());
     EXPECT_FALSE(rules->Set("1.rx", "146.5000000").Ok());
     EXPECT_FALSE(rules->Set("17.rx", "146").Ok());
     EXPECT_FALSE(rules->Set("1.RX", "146").Ok());
-    EXPECT_EQ(session.image, before);
+    EXPECT_EQ(session.image, taken);
     EXPECT_EQ(rules->Fields().front(),
               (SettingField{"1.rx", "160.05000", TestFrequencyRules::kRxHeading, " 1"}));
     EXPECT_EQ(rules->Fields().size(), 32u);

@@ -11,10 +11,6 @@
 namespace rpx {
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
 // A board with a character at each place that a shifted or trimmed copy would change.
 BoardImage PatternBoard() {
     BoardImage board;
@@ -43,7 +39,7 @@ TEST(BoardFile, ParseTakesTheHeaderLineAndExactly396Characters) {
         {"", false},
     };
     for (const Case& c : cases) {
-        const auto board = ParseBoardFile(Bytes(c.content));
+        const auto board = ParseBoardFile(std::vector<uint8_t>(c.content.begin(), c.content.end()));
         ASSERT_EQ(board.has_value(), c.accepted) << c.content;
         if (board) {
             EXPECT_EQ(*board, PatternBoard());
