@@ -5,21 +5,14 @@
 #include "core/editor/channel_record.h"
 #include "core/exchange/channel_plan_csv.h"
 #include "core/radio/bcd_frequency.h"
-#include "core/radio/document.h"
 #include "core/radio/image_layout.h"
-#include "tests/support/scripted_messenger.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/test_texts.h"
 
 namespace rpx {
 namespace {
 
-Session GoldenSession(const std::string& model) {
-    test::ScriptedMessenger messenger;
-    Notifier notifier(messenger, test::ShippedTexts());
-    Session session;
-    EXPECT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat"));
-    return session;
-}
+using test::GoldenSession;
 
 // Takes from a channel everything the plan's columns carry, leaving the fields they do not carry.
 void ClearPlanFields(RadioImage& image, int channel) {

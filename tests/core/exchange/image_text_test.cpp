@@ -6,7 +6,7 @@
 #include "core/exchange/image_diff.h"
 #include "core/exchange/image_text.h"
 #include "core/features/feature_rules.h"
-#include "core/radio/document.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/test_texts.h"
 
@@ -14,12 +14,7 @@ namespace rpx {
 namespace {
 
 RadioImage Golden(const std::string& model) {
-    test::ScriptedMessenger messenger;
-    Notifier notifier(messenger, test::ShippedTexts());
-    Session session;
-    session.extendedMode = true;
-    EXPECT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat"));
-    return session.image;
+    return test::GoldenSession(model, true).image;
 }
 
 // The four golden files and random images, whose bytes mean nothing to any dialog and whose message

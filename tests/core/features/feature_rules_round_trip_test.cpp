@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/features/feature_rules.h"
-#include "core/radio/document.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/scripted_messenger.h"
 #include "tests/support/test_texts.h"
 
@@ -17,8 +17,7 @@ TEST(FeatureRulesRoundTrip, OkWithoutChangesKeepsEveryByteOfEveryGoldenFile) {
     for (const std::string model : {"MDL1A", "MDL1B", "MDL2A", "MDL2B"}) {
         test::ScriptedMessenger messenger;
         Notifier notifier(messenger, test::ShippedTexts());
-        Session session;
-        ASSERT_TRUE(Document(session, notifier).FileOpen(RPX_SOURCE_DIR "/tests/data/" + model + ".dat"));
+        Session session = test::GoldenSession(model);
         const RadioImage golden = session.image;
         for (const std::string& name : FeatureRulesNames(true)) {
             auto rules = OpenFeatureRules(name, session, notifier);
